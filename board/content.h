@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "board.h"
+
+#include <string>
+#include <vector>
+
+namespace board {
+
+/// The rows of the four master columns: words and explanations each in alphabetical order, and
+/// beside every row its key, the position of the word's first letter in the acronym.
+struct MasterRows
+{
+    std::vector<std::string> words;
+    std::vector<std::string> explanations;
+    std::vector<std::string> wordKeys;
+    std::vector<std::string> explanationKeys;
+};
+
+/// The built-in puzzle: nine pairs whose first letters spell the name of a Proto-Bulgarian khan.
+const MasterRows &BuiltInPuzzle();
+
+/// Appends the rows to the master columns List2(0) to List2(3).
+void FillMasters(const Board &board, const MasterRows &rows);
+
+} // namespace board
