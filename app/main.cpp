@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#include "build_settings.h"
+#include "main_form.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QImageWriter>
+#include <QPixmap>
+#include <cstdio>
+
+namespace {
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "acronym: %s\n", qUtf8Printable(message));
+    return 1;
+}
+
+// Without a platform chosen, Linux opens windows on X11 or Wayland, and Qt aborts without either.
+bool hasDisplay()
+{
+#ifdef Q_OS_LINUX
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+int saveScreenshot(MainForm &form, const QString &file)
+{
+    QApplication::processEvents();
+    QImageWriter writer(file, "png");
+    if (!writer.write(form.grab().toImage())) {
+        return fail(QStringLiteral("cannot write the screenshot to \"%1\": %2")
+                        .arg(file, writer.errorString()));
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setApplicationName(QStringLiteral("acronym"));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(build::version));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(WindowCaption({}));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Render the window as it first appears into FILE (PNG), then exit. "
+                       "Needs no display."),
+        QStringLiteral("FILE"));
+    parser.addOption(screenshot);
+
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index) {
+        arguments << QString::fromLocal8Bit(argv[index]);
+    }
+    if (!parser.parse(arguments) || parser.isSet(help) || parser.isSet(version) ||
+        parser.isSet(QStringLiteral("help-all"))) {
+        // Help, version and mistakes are answered on the terminal, with no display needed.
+        const QCoreApplication app(argc, argv);
+        parser.process(app);
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return fail(QStringLiteral("unexpected argument \"%1\" (see --help)")
+                        .arg(parser.positionalArguments().constFirst()));
+    }
+
+    if (parser.isSet(screenshot) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (!hasDisplay()) {
+        return fail(QStringLiteral("there is no display to open the window on; "
+                                   "--screenshot FILE renders it into a picture instead"));
+    }
+
+    QApplication app(argc, argv);
+    MainForm form;
+    form.show();
+    if (parser.isSet(screenshot)) {
+        return saveScreenshot(form, parser.value(screenshot));
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,597 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#include "flat_button.h"
+#include "invariants.h"
+#include "list_box.h"
+#include "main_form.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+const QStringList words{"Аспарух", "византийци", "Евридика ", "Елена", "Лакедемон",
+                        "нобили",  "рицар",      "таран",     "хазари"};
+const QStringList explanations{"български владетел, основател на Дунавска България",
+                               "гръкоезичните поданици на Римската империя",
+                               "древна стенобойна машина",
+                               "другото име на Спарта",
+                               "любимата на Орфей",
+                               "полуномадска народност, севернокавказки произход",
+                               "римски родове, които са имали поне един консул",
+                               "съпруга на Меналай, причина за Троянската война",
+                               "тежковъоръжен конник, благородническа титла"};
+// Word i belongs with explanation partner[i].
+constexpr int partner[] = {0, 1, 4, 7, 3, 6, 8, 2, 5};
+const QStringList blankSlots(9, QStringLiteral(" "));
+const QStringList khan{"х", "А", "н", "т", "Е", "р", "в", "Е", "Л"};
+const QStringList hiddenControls{"List1_2", "List1_3", "List2_0", "List2_1",
+                                 "List2_2", "List2_3", "Text1_1"};
+
+QStringList rows(const QListWidget *list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row) {
+        texts << list->item(row)->text();
+    }
+    return texts;
+}
+
+} // namespace
+
+class MainFormTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsInTheStartingPosition();
+    void judgesAChoice_data();
+    void judgesAChoice();
+    void resetsMidGame();
+    void playsAWholeGameByMouse();
+    void playsAWholeGameByKeyboard();
+    void clickingTheAcronymOnlyMovesItsSelection();
+    void placesEveryControl_data();
+    void placesEveryControl();
+    void keepsTheHiddenControlsHidden();
+    void isAFixedWindow();
+    void paintsTheColours_data();
+    void paintsTheColours();
+    void centresTheHeadings();
+    void startsFocusInTheInstructions();
+    void tabsInOrder();
+    void showsTheTexts_data();
+    void showsTheTexts();
+    void usesTheFont();
+    void captionsWithTheAddress_data();
+    void captionsWithTheAddress();
+    void keepsTheInstructionsReadOnly();
+    void namesTheListsForScreenReaders();
+    void hasAHamburgerIcon();
+    void endsOnABoardError();
+
+private:
+    ListBox *list(const char *name) const { return m_form->findChild<ListBox *>(name); }
+    FlatButton *button(int index) const
+    {
+        return m_form->findChild<FlatButton *>(QStringLiteral("Command1_%1").arg(index));
+    }
+    board::Board columns() const
+    {
+        return {{*list("List1_0"), *list("List1_1"), *list("List1_2"), *list("List1_3")},
+                {*list("List2_0"), *list("List2_1"), *list("List2_2"), *list("List2_3")},
+                *list("List3")};
+    }
+    void clickRow(QListWidget *list, const QString &text,
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void choose(const QString &word, const QString &explanation);
+    void verifyStartingPosition();
+
+    std::unique_ptr<MainForm> m_form;
+};
+
+void MainFormTest::init()
+{
+    m_form = std::make_unique<MainForm>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void MainFormTest::cleanup()
+{
+    m_form.reset();
+}
+
+void MainFormTest::clickRow(QListWidget *list, const QString &text, Qt::KeyboardModifiers modifiers)
+{
+    const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(text));
+    list->scrollToItem(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                      list->visualItemRect(found.first()).center());
+}
+
+void MainFormTest::choose(const QString &word, const QString &explanation)
+{
+    if (!word.isEmpty()) {
+        clickRow(list("List1_0"), word);
+    }
+    if (!explanation.isEmpty()) {
+        clickRow(list("List1_1"), explanation);
+    }
+    QTest::mouseClick(button(0), Qt::LeftButton);
+}
+
+void MainFormTest::verifyStartingPosition()
+{
+    QCOMPARE(rows(list("List1_0")), words);
+    QCOMPARE(rows(list("List1_1")), explanations);
+    QCOMPARE(rows(list("List3")), blankSlots);
+    QCOMPARE(list("List1_0")->ListIndex(), -1);
+    QCOMPARE(list("List1_1")->ListIndex(), -1);
+    QCOMPARE(board::checks::BrokenRule(columns(), board::BuiltInPuzzle()), "");
+}
+
+void MainFormTest::startsInTheStartingPosition()
+{
+    verifyStartingPosition();
+    QCOMPARE(rows(list("List1_2")), QStringList({"1", "6", "4", "7", "8", "2", "5", "3", "0"}));
+    QCOMPARE(rows(list("List1_3")), QStringList({"1", "6", "3", "8", "4", "0", "2", "7", "5"}));
+    QCOMPARE(rows(list("List2_0")), words);
+    QCOMPARE(rows(list("List2_1")), explanations);
+}
+
+void MainFormTest::judgesAChoice_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("explanation");
+    QTest::addColumn<bool>("deselectWord"); // with a Ctrl+click before the press
+    QTest::addColumn<int>("slot");          // -1: no match
+    QTest::addColumn<QString>("wordSelectedAfter");
+    QTest::addColumn<QString>("explanationSelectedAfter");
+
+    QTest::addRow("right pair, different rows") << "хазари" << explanations[5] << false << 0 << ""
+                                                << "";
+    QTest::addRow("right pair, same row") << "Аспарух" << explanations[0] << false << 1 << ""
+                                          << "";
+    QTest::addRow("right pair, word with trailing blank")
+        << "Евридика " << explanations[4] << false << 4 << ""
+        << "";
+    QTest::addRow("wrong pair") << "Аспарух" << explanations[2] << false << -1 << ""
+                                << "";
+    QTest::addRow("word only") << "рицар"
+                               << "" << false << -1 << "рицар"
+                               << "";
+    QTest::addRow("explanation only")
+        << "" << explanations[3] << false << -1 << "" << explanations[3];
+    QTest::addRow("word deselected by Ctrl+click")
+        << "хазари" << explanations[5] << true << -1 << "" << explanations[5];
+}
+
+void MainFormTest::judgesAChoice()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, explanation);
+    QFETCH(bool, deselectWord);
+    QFETCH(int, slot);
+    QFETCH(QString, wordSelectedAfter);
+    QFETCH(QString, explanationSelectedAfter);
+
+    if (deselectWord) {
+        clickRow(list("List1_0"), word);
+        clickRow(list("List1_0"), word, Qt::ControlModifier);
+        word.clear();
+    }
+    choose(word, explanation);
+
+    QStringList expectedWords = words;
+    QStringList expectedExplanations = explanations;
+    QStringList expectedSlots = blankSlots;
+    if (slot >= 0) {
+        expectedWords.removeOne(word);
+        expectedExplanations.removeOne(explanation);
+        expectedSlots[slot] = word.left(1);
+    }
+    QCOMPARE(rows(list("List1_0")), expectedWords);
+    QCOMPARE(rows(list("List1_1")), expectedExplanations);
+    QCOMPARE(rows(list("List3")), expectedSlots);
+    const auto selected = [](const ListBox *box) {
+        return box->ListIndex() < 0 ? QString() : box->item(box->ListIndex())->text();
+    };
+    QCOMPARE(selected(list("List1_0")), wordSelectedAfter);
+    QCOMPARE(selected(list("List1_1")), explanationSelectedAfter);
+    QCOMPARE(board::checks::BrokenRule(columns(), board::BuiltInPuzzle()), "");
+}
+
+void MainFormTest::resetsMidGame()
+{
+    choose(words[8], explanations[5]);
+    choose(words[3], explanations[7]);
+    clickRow(list("List1_0"), words[0]);
+    clickRow(list("List1_1"), explanations[2]);
+    QCOMPARE(list("List3")->item(7)->text(), "Е");
+
+    QTest::mouseClick(button(1), Qt::LeftButton);
+
+    verifyStartingPosition();
+}
+
+void MainFormTest::playsAWholeGameByMouse()
+{
+    for (const int word : {4, 0, 8, 2, 6, 1, 3, 5, 7}) {
+        choose(words[word], explanations[partner[word]]);
+        QCOMPARE(board::checks::BrokenRule(columns(), board::BuiltInPuzzle()), "");
+    }
+    QCOMPARE(rows(list("List3")), khan);
+    QCOMPARE(list("List1_0")->count(), 0);
+    QCOMPARE(list("List1_1")->count(), 0);
+
+    QTest::mouseClick(button(0), Qt::LeftButton);
+    QCOMPARE(rows(list("List3")), khan);
+}
+
+void MainFormTest::playsAWholeGameByKeyboard()
+{
+    QApplication::setActiveWindow(m_form.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    const auto keys = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    // Focus starts in the instructions; from there Tab reaches the words.
+    for (int round = 0; round < 9; ++round) {
+        const int explanationRow = list("List1_1")->row(
+            list("List1_1")->findItems(explanations[partner[round]], Qt::MatchExactly).first());
+        // Home makes the first row current, Space selects it, Down moves the selection.
+        keys(Qt::Key_Tab);
+        keys(Qt::Key_Home);
+        keys(Qt::Key_Space);
+        keys(Qt::Key_Tab);
+        keys(Qt::Key_Home);
+        keys(Qt::Key_Space);
+        for (int down = 0; down < explanationRow; ++down) {
+            keys(Qt::Key_Down);
+        }
+        keys(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), button(0));
+        keys(Qt::Key_Space);
+        QCOMPARE(list("List1_0")->count(), 8 - round);
+        keys(Qt::Key_Tab, Qt::ShiftModifier);
+        keys(Qt::Key_Tab, Qt::ShiftModifier);
+        keys(Qt::Key_Tab, Qt::ShiftModifier);
+    }
+    QCOMPARE(rows(list("List3")), khan);
+
+    keys(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), button(1));
+    keys(Qt::Key_Space);
+    verifyStartingPosition();
+}
+
+void MainFormTest::clickingTheAcronymOnlyMovesItsSelection()
+{
+    choose(words[8], explanations[5]);
+    clickRow(list("List3"), "х");
+    QCOMPARE(list("List3")->ListIndex(), 0);
+    QCOMPARE(rows(list("List3")), QStringList({"х", " ", " ", " ", " ", " ", " ", " ", " "}));
+    QCOMPARE(list("List1_0")->count(), 8);
+}
+
+void MainFormTest::placesEveryControl_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry"); // logical pixels: twips / 15
+
+    QTest::addRow("Label1(0)") << "Label1_0" << QRect(64, 0, 441, 25);
+    QTest::addRow("Label1(1)") << "Label1_1" << QRect(8, 32, 105, 25);
+    QTest::addRow("Label1(2)") << "Label1_2" << QRect(120, 32, 401, 25);
+    QTest::addRow("Label1(3)") << "Label1_3" << QRect(528, 32, 73, 25);
+    QTest::addRow("List1(0)") << "List1_0" << QRect(8, 56, 105, 137);
+    QTest::addRow("List1(1)") << "List1_1" << QRect(120, 56, 401, 137);
+    QTest::addRow("List3") << "List3" << QRect(528, 56, 73, 137);
+    QTest::addRow("List1(2)") << "List1_2" << QRect(24, 160, 33, 137);
+    QTest::addRow("List1(3)") << "List1_3" << QRect(120, 128, 89, 137);
+    QTest::addRow("List2(0)") << "List2_0" << QRect(16, 112, 89, 137);
+    QTest::addRow("List2(1)") << "List2_1" << QRect(112, 112, 337, 137);
+    QTest::addRow("List2(2)") << "List2_2" << QRect(80, 112, 33, 137);
+    QTest::addRow("List2(3)") << "List2_3" << QRect(288, 136, 89, 137);
+    QTest::addRow("Command1(0)") << "Command1_0" << QRect(48, 200, 121, 19);
+    QTest::addRow("Command1(1)") << "Command1_1" << QRect(376, 200, 121, 19);
+    QTest::addRow("Text1(0)") << "Text1_0" << QRect(8, 232, 585, 121);
+    QTest::addRow("Text1(1)") << "Text1_1" << QRect(40, 216, 449, 121);
+}
+
+void MainFormTest::placesEveryControl()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    const auto *control = m_form->findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+}
+
+void MainFormTest::keepsTheHiddenControlsHidden()
+{
+    const auto verifyHidden = [this] {
+        for (const QString &name : hiddenControls) {
+            QVERIFY2(!m_form->findChild<QWidget *>(name)->isVisible(), qPrintable(name));
+        }
+    };
+    verifyHidden();
+    choose(words[8], explanations[5]);
+    verifyHidden();
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    verifyHidden();
+    QCOMPARE(m_form->findChildren<QListWidget *>().size(), 9);
+}
+
+void MainFormTest::isAFixedWindow()
+{
+    QCOMPARE(m_form->size(), QSize(608, 360));
+    QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+    const Qt::WindowFlags flags = m_form->windowFlags();
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+}
+
+void MainFormTest::paintsTheColours_data()
+{
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<QColor>("colour");
+
+    QTest::addRow("background") << QPoint(2, 2) << QColor(192, 192, 255);
+    QTest::addRow("background between buttons") << QPoint(300, 210) << QColor(192, 192, 255);
+    QTest::addRow("title") << QPoint(66, 2) << QColor(255, 192, 128);
+    QTest::addRow("heading Дума") << QPoint(10, 34) << QColor(255, 192, 128);
+    QTest::addRow("heading Пояснение") << QPoint(122, 34) << QColor(255, 192, 128);
+    QTest::addRow("heading Анаграма") << QPoint(530, 54) << QColor(255, 192, 128);
+    QTest::addRow("face of Избрах") << QPoint(52, 203) << QColor(128, 255, 128);
+    QTest::addRow("face of Чисти") << QPoint(492, 215) << QColor(255, 128, 128);
+}
+
+void MainFormTest::paintsTheColours()
+{
+    QFETCH(QPoint, pixel);
+    QFETCH(QColor, colour);
+    // Pressed or focused, a button keeps its face.
+    QTest::mousePress(button(1), Qt::LeftButton);
+    const QImage image = m_form->grab().toImage();
+    QTest::mouseRelease(button(1), Qt::LeftButton);
+    QCOMPARE(image.pixelColor(pixel * image.devicePixelRatio()), colour);
+}
+
+void MainFormTest::centresTheHeadings()
+{
+    const QImage image = m_form->grab().toImage();
+    const QColor labelColour(255, 192, 128);
+    for (const QLabel *label : m_form->findChildren<QLabel *>()) {
+        const QRect area = label->geometry();
+        int left = area.right();
+        int right = area.left();
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (image.pixelColor(x, y) != labelColour) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        QVERIFY2(left < right, qPrintable(label->objectName()));
+        QVERIFY2(std::abs((left + right) / 2 - area.center().x()) <= 2,
+                 qPrintable(label->objectName()));
+    }
+}
+
+void MainFormTest::startsFocusInTheInstructions()
+{
+    QApplication::setActiveWindow(m_form.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QCOMPARE(QApplication::focusWidget()->objectName(), "Text1_0");
+}
+
+void MainFormTest::tabsInOrder()
+{
+    QApplication::setActiveWindow(m_form.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    const QStringList order{"Text1_0", "List1_0", "List1_1", "Command1_0", "List3", "Command1_1"};
+    for (int step = 1; step <= order.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[step % order.size()]);
+    }
+    for (int step = order.size() - 1; step >= 0; --step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[step]);
+    }
+}
+
+void MainFormTest::showsTheTexts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text"); // as authored, CR LF line ends included
+    QTest::addColumn<int>("length");
+
+    QTest::addRow("title") << "Label1_0"
+                           << "История - акроним\r\n"
+                           << 19;
+    QTest::addRow("words heading") << "Label1_1"
+                                   << "Дума" << 4;
+    QTest::addRow("explanations heading") << "Label1_2"
+                                          << "Пояснение" << 9;
+    QTest::addRow("acronym heading") << "Label1_3"
+                                     << "Анаграма" << 8;
+    QTest::addRow("Избрах") << "Command1_0"
+                            << "Избрах" << 6;
+    QTest::addRow("Чисти") << "Command1_1"
+                           << "Чисти" << 5;
+    QTest::addRow("instructions")
+        << "Text1_0"
+        << "Акронимът е вид абревиатура, която е образувана само от началните букви и се чете "
+           "слято като една дума, а не буква по буква.\r\n"
+           "Да се състави проект, представящ междупредметни връзки История и Информатика.\r\n"
+           "Тема на проекта: История - акроним.\r\n"
+           "Целта на проекта е да се формира акроним - име на прабългарски хан, което е формирано "
+           "от началните букви на различни личности, групи или предмети с историческо значение. "
+           "Буквите в акронима могат да се повтарят, но не и думите от които са образувани. В две "
+           "отделни списъчни полета с еднакъв брой редове да се запишат:\r\n"
+           "названията, чиито първи букви формират търсения акроним;\r\n"
+           "техните определения.\r\n"
+           "Редовете във всяко от списъчните полета са азбучно подредени. При правилно посочване "
+           "на съответен ред и от двете полета в трето списъчно поле да се изписва първата буква "
+           "на търсения акроним, а посочените редове да се изтриват.\r\n"
+        << 868;
+    QTest::addRow("quotation") << "Text1_1"
+                               << "Неприятното в това да си първият, направил нещо по \r\n"
+                                  "правилния начин, е, че никой не оценява колко трудно е \r\n"
+                                  "било. \r\n"
+                               << 118;
+}
+
+void MainFormTest::showsTheTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(int, length);
+    QCOMPARE(text.size(), length);
+
+    const QObject *control = m_form->findChild<QObject *>(name);
+    QString shown;
+    if (const auto *label = qobject_cast<const QLabel *>(control)) {
+        shown = label->text();
+    } else if (const auto *button = qobject_cast<const QPushButton *>(control)) {
+        shown = button->text();
+    } else if (const auto *box = qobject_cast<const QPlainTextEdit *>(control)) {
+        shown = box->toPlainText();
+        QVERIFY(!shown.contains(u'\r'));
+    }
+    QCOMPARE(shown, QString(text).replace("\r\n", "\n"));
+}
+
+void MainFormTest::usesTheFont()
+{
+    for (const QWidget *control : m_form->findChildren<QWidget *>()) {
+        const QFontInfo font(control->font());
+        QVERIFY2(control->font().family() == "Times New Roman", qPrintable(control->objectName()));
+        QCOMPARE(font.pixelSize(), 16);
+        QCOMPARE(font.weight(), QFont::Normal);
+        QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+    }
+}
+
+void MainFormTest::captionsWithTheAddress_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("caption");
+
+    QTest::addRow("no address") << ""
+                                << "История - съставяне на акроним";
+    QTest::addRow("address") << "https://example.org/"
+                             << "https://example.org/ История - съставяне на акроним";
+}
+
+void MainFormTest::captionsWithTheAddress()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, caption);
+    QCOMPARE(WindowCaption(address), caption);
+}
+
+void MainFormTest::keepsTheInstructionsReadOnly()
+{
+    auto *box = m_form->findChild<QPlainTextEdit *>("Text1_0");
+    const QString before = box->toPlainText();
+    box->setFocus();
+    QTest::keyClicks(box, "abc");
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->toPlainText(), before);
+
+    QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(box->verticalScrollBar()->value() > 0);
+    QVERIFY(box->viewport()->rect().contains(box->cursorRect()));
+    QVERIFY(box->textCursor().atEnd());
+    QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(box->textCursor().hasSelection());
+}
+
+void MainFormTest::namesTheListsForScreenReaders()
+{
+    const struct
+    {
+        const char *control;
+        const char *name;
+    } named[] = {{"List1_0", "Дума"},
+                 {"List1_1", "Пояснение"},
+                 {"List3", "Анаграма"},
+                 {"Command1_0", "Избрах"},
+                 {"Command1_1", "Чисти"}};
+    for (const auto &[control, name] : named) {
+        QAccessibleInterface *accessible =
+            QAccessible::queryAccessibleInterface(m_form->findChild<QWidget *>(control));
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+    }
+
+    QAccessibleInterface *explanationsList = QAccessible::queryAccessibleInterface(list("List1_1"));
+    QStringList read;
+    for (int child = 0; child < explanationsList->childCount(); ++child) {
+        read << explanationsList->child(child)->text(QAccessible::Name);
+    }
+    QCOMPARE(read, explanations);
+}
+
+void MainFormTest::hasAHamburgerIcon()
+{
+    const QIcon icon = m_form->windowIcon();
+    QVERIFY(!icon.isNull());
+    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    const QImage image = icon.pixmap(32, 32).toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    QVERIFY(colours.size() > 2);
+    QVERIFY(colours.size() <= 256);
+}
+
+void MainFormTest::endsOnABoardError()
+{
+    // A key beyond the acronym's slots makes the column refuse the write.
+    m_form = std::make_unique<MainForm>(
+        board::MasterRows{{"a", "b"}, {"x", "y"}, {"0", "5"}, {"0", "5"}});
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+
+    QString message;
+    QTimer::singleShot(0, m_form.get(), [this] { choose("b", "y"); });
+    QTimer::singleShot(50, m_form.get(), [&message] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            message = box->text();
+            QCOMPARE(box->icon(), QMessageBox::Critical);
+            box->accept();
+        }
+    });
+    QTimer::singleShot(10000, m_form.get(), [] { QCoreApplication::exit(99); });
+    const int status = QCoreApplication::exec();
+
+    QCOMPARE(status, EXIT_FAILURE);
+    QVERIFY2(message.contains("List: position 5 is outside the column of 2 rows"),
+             qPrintable(message));
+}
+
+QTEST_MAIN(MainFormTest)
+#include "main_form_test.moc"

@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+
+/// A push button with a flat face in its own colour, drawn the same under every platform style:
+/// the face, a one-pixel edge, the caption centred, a dotted focus frame when it has the focus.
+class FlatButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    FlatButton(const QString &caption, const QColor &face, QWidget *parent = nullptr);
+
+    QColor face() const { return m_face; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_face;
+};

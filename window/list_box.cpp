@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#include "list_box.h"
+
+#include <QItemSelectionModel>
+
+ListBox::ListBox(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+}
+
+void ListBox::Clear()
+{
+    clear();
+}
+
+void ListBox::AddItem(const std::string &text)
+{
+    addItem(QString::fromStdString(text));
+}
+
+std::string ListBox::List(int position) const
+{
+    checkRow("List", position);
+    return item(position)->text().toStdString();
+}
+
+void ListBox::List(int position, const std::string &text)
+{
+    checkRow("List", position);
+    item(position)->setText(QString::fromStdString(text));
+}
+
+void ListBox::RemoveItem(int position)
+{
+    checkRow("RemoveItem", position);
+    const int selected = ListIndex();
+    delete takeItem(position);
+    // A single-selection view selects the next row when its current row goes; a column does not.
+    const int kept = selected == position ? -1 : (selected > position ? selected - 1 : selected);
+    if (ListIndex() != kept) {
+        ListIndex(kept);
+    }
+}
+
+int ListBox::ListIndex() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void ListBox::ListIndex(int position)
+{
+    checkSelection(position);
+    setCurrentRow(position);
+}
+
+int ListBox::ListCount() const
+{
+    return count();
+}

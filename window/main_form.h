@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "board.h"
+#include "content.h"
+
+#include <QWidget>
+#include <array>
+
+class FlatButton;
+class ListBox;
+class QLabel;
+class QPlainTextEdit;
+
+// The controls keep the names the program's design gives them (List1, List2, List3, Command1,
+// Label1, Text1, Command1Click), against Qt's camelCase; each object name is the control's name
+// with its index after an underscore, as "List1_0".
+
+/// The words to be matched in a window title: the publisher's web address, a blank, then the
+/// title; the title alone when there is no address.
+QString WindowCaption(const QString &publisherAddress);
+
+/// The program's only window. It lays out its controls, fills the master columns from `puzzle`,
+/// resets the board, and from then on runs the pair check for "Избрах" and the reset for "Чисти".
+/// A board error in either ends the program: a message box says what failed, and the event loop
+/// exits with EXIT_FAILURE.
+class MainForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MainForm(QWidget *parent = nullptr);
+    explicit MainForm(const board::MasterRows &puzzle, QWidget *parent = nullptr);
+
+private:
+    board::Board columns() const;
+    void Command1Click(int index);
+
+    std::array<QLabel *, 4> m_label1{};
+    std::array<ListBox *, 4> m_list1{};
+    std::array<ListBox *, 4> m_list2{};
+    ListBox *m_list3 = nullptr;
+    std::array<FlatButton *, 2> m_command1{};
+    std::array<QPlainTextEdit *, 2> m_text1{};
+};
