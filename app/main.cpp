@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QImageWriter>
 #include <QPixmap>
+#include <QScreen>
 #include <cstdio>
 
 namespace {
@@ -33,8 +34,12 @@ bool hasDisplay()
 int saveScreenshot(MainForm &form, const QString &file)
 {
     QApplication::processEvents();
+    // The offscreen platform keeps what it painted: take that rather than paint it all again.
+    const QPixmap picture = QGuiApplication::platformName() == QLatin1String("offscreen")
+                                ? form.screen()->grabWindow(form.winId())
+                                : form.grab();
     QImageWriter writer(file, "png");
-    if (!writer.write(form.grab().toImage())) {
+    if (!writer.write(picture.toImage())) {
         return fail(QStringLiteral("cannot write the screenshot to \"%1\": %2")
                         .arg(file, writer.errorString()));
     }
@@ -83,6 +88,8 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // The default font is never looked up when the form's is the application's from the start.
+    QApplication::setFont(FormFont());
     MainForm form;
     form.show();
     if (parser.isSet(screenshot)) {

@@ -9,6 +9,7 @@ ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
+    setUniformItemSizes(true);
 }
 
 void ListBox::Clear()

@@ -93,6 +93,13 @@ QString WindowCaption(const QString &publisherAddress)
     return publisherAddress.isEmpty() ? title : publisherAddress + u' ' + title;
 }
 
+QFont FormFont()
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(16);
+    return font;
+}
+
 MainForm::MainForm(QWidget *parent) : MainForm(board::BuiltInPuzzle(), parent) {}
 
 MainForm::MainForm(const board::MasterRows &puzzle, QWidget *parent)
@@ -108,10 +115,7 @@ MainForm::MainForm(const board::MasterRows &puzzle, QWidget *parent)
     palette.setColor(QPalette::Window, QColor(192, 192, 255));
     setPalette(palette);
     setAutoFillBackground(true);
-    // 12 points at the 96 dots per inch for which the layout's twips were authored.
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(16);
-    setFont(font);
+    setFont(FormFont());
 
     const QColor labelColour(255, 192, 128);
     m_label1[0] = place(makeLabel(this, heading, labelColour), QStringLiteral("Label1_0"),

@@ -6,6 +6,7 @@
 #include "board.h"
 #include "content.h"
 
+#include <QFont>
 #include <QWidget>
 #include <array>
 
@@ -21,6 +22,10 @@ class QPlainTextEdit;
 /// The words to be matched in a window title: the publisher's web address, a blank, then the
 /// title; the title alone when there is no address.
 QString WindowCaption(const QString &publisherAddress);
+
+/// The font of every control: Times New Roman, 12 points at the 96 dots per inch for which the
+/// layout's twips were authored.
+QFont FormFont();
 
 /// The program's only window. It lays out its controls, fills the master columns from `puzzle`,
 /// resets the board, and from then on runs the pair check for "Избрах" and the reset for "Чисти".

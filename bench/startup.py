@@ -1,0 +1,70 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The acronym authors
+# SPDX-License-Identifier: MIT
+"""Start-up time and peak memory of `acronym --screenshot` against a bare Qt window.
+
+Each run starts the program, waits until it has rendered its window into a PNG and exited, and
+reads the wall time from process start and the peak resident memory. The two programs alternate,
+and which goes first alternates too, so that a slow moment of the machine hits both alike.
+
+    python3 bench/startup.py [--build build/release] [--runs 40]
+"""
+
+import argparse
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def run_once(command):
+    start = time.perf_counter()
+    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(process.pid, 0)
+    elapsed = time.perf_counter() - start
+    if status != 0:
+        sys.exit(f"{command[0]} exited with status {status}")
+    return elapsed * 1000.0, usage.ru_maxrss / 1024.0  # milliseconds, MiB
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--build", default="build/release", help="the build folder")
+    parser.add_argument("--runs", type=int, default=40, help="runs of each program")
+    options = parser.parse_args()
+
+    programs = {
+        "acronym": os.path.join(options.build, "app", "acronym"),
+        "bare window": os.path.join(options.build, "bench", "bare_window"),
+    }
+    for path in programs.values():
+        if not os.access(path, os.X_OK):
+            sys.exit(f"{path} is missing: build the release preset first")
+
+    os.environ["QT_QPA_PLATFORM"] = "offscreen"
+    times = {name: [] for name in programs}
+    memory = {name: [] for name in programs}
+    with tempfile.TemporaryDirectory() as folder:
+        picture = os.path.join(folder, "window.png")
+        for name, path in programs.items():  # warm the file cache
+            run_once([path, "--screenshot", picture])
+        names = list(programs)
+        for run in range(options.runs):
+            for name in names if run % 2 == 0 else reversed(names):
+                elapsed, peak = run_once([programs[name], "--screenshot", picture])
+                times[name].append(elapsed)
+                memory[name].append(peak)
+
+    print(f"{'program':<12} {'start-up ms':>12} {'peak MiB':>9}   (medians of {options.runs} runs)")
+    for name in programs:
+        print(f"{name:<12} {statistics.median(times[name]):>12.1f} "
+              f"{statistics.median(memory[name]):>9.1f}")
+    time_ratio = statistics.median(times["acronym"]) / statistics.median(times["bare window"])
+    memory_ratio = statistics.median(memory["acronym"]) / statistics.median(memory["bare window"])
+    print(f"{'ratio':<12} {time_ratio:>12.2f} {memory_ratio:>9.2f}")
+
+
+if __name__ == "__main__":
+    main()
