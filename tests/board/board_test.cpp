@@ -56,14 +56,14 @@ public:
 
     // Selects the rows with these texts, or nothing where a text is not given, and presses.
     void choose(const std::optional<std::string> &word,
-                const std::optional<std::string> &explanation)
+                const std::optional<std::string> &explanation) const
     {
         m_board.List1(0).ListIndex(word ? rowOf(m_board.List1(0), *word) : -1);
         m_board.List1(1).ListIndex(explanation ? rowOf(m_board.List1(1), *explanation) : -1);
         CheckChoice(m_board);
     }
 
-    void playWholeGame()
+    void playWholeGame() const
     {
         const MasterRows &masters = BuiltInPuzzle();
         for (std::size_t w = 0; w < masters.words.size(); ++w) {

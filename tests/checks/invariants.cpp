@@ -40,11 +40,17 @@ std::string checkWorking(const std::string &what, const std::vector<std::string>
     return {};
 }
 
+std::string slotFault(int key, const std::string &slot, const std::string &wanted)
+{
+    return "slot " + std::to_string(key) + " holds \"" + slot + "\" instead of \"" + wanted + "\"";
+}
+
 } // namespace
 
 std::vector<std::string> Rows(const ListColumn &column)
 {
     std::vector<std::string> rows;
+    rows.reserve(static_cast<std::size_t>(column.ListCount()));
     for (int row = 0; row < column.ListCount(); ++row) {
         rows.push_back(column.List(row));
     }
@@ -63,12 +69,12 @@ std::string BrokenRule(const Board &board, const MasterRows &masters)
 
     std::multiset<int> wordsGone;
     std::multiset<int> explanationsGone;
-    const std::string wordFault = checkWorking("words", Rows(board.List1(0)), Rows(board.List1(2)),
-                                               masters.words, masters.wordKeys, wordsGone);
+    std::string wordFault = checkWorking("words", Rows(board.List1(0)), Rows(board.List1(2)),
+                                         masters.words, masters.wordKeys, wordsGone);
     if (!wordFault.empty()) {
         return wordFault;
     }
-    const std::string explanationFault =
+    std::string explanationFault =
         checkWorking("explanations", Rows(board.List1(1)), Rows(board.List1(3)),
                      masters.explanations, masters.explanationKeys, explanationsGone);
     if (!explanationFault.empty()) {
@@ -89,8 +95,7 @@ std::string BrokenRule(const Board &board, const MasterRows &masters)
         const std::string wanted =
             wordsGone.contains(key) ? FirstCharacter(masters.words[m]) : std::string(" ");
         if (slot != wanted) {
-            return "slot " + std::to_string(key) + " holds \"" + slot + "\" instead of \"" +
-                   wanted + "\"";
+            return slotFault(key, slot, wanted);
         }
     }
     return {};

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "flat_button.h"
+#include "form_columns.h"
 #include "invariants.h"
 #include "list_box.h"
 #include "main_form.h"
@@ -87,12 +88,7 @@ private:
     {
         return m_form->findChild<FlatButton *>(QStringLiteral("Command1_%1").arg(index));
     }
-    board::Board columns() const
-    {
-        return {{*list("List1_0"), *list("List1_1"), *list("List1_2"), *list("List1_3")},
-                {*list("List2_0"), *list("List2_1"), *list("List2_2"), *list("List2_3")},
-                *list("List3")};
-    }
+    board::Board columns() const { return FormColumns(*m_form); }
     void clickRow(QListWidget *list, const QString &text,
                   Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void choose(const QString &word, const QString &explanation);
@@ -405,11 +401,11 @@ void MainFormTest::tabsInOrder()
     QApplication::setActiveWindow(m_form.get());
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     const QStringList order{"Text1_0", "List1_0", "List1_1", "Command1_0", "List3", "Command1_1"};
-    for (int step = 1; step <= order.size(); ++step) {
+    for (qsizetype step = 1; step <= order.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), order[step % order.size()]);
     }
-    for (int step = order.size() - 1; step >= 0; --step) {
+    for (qsizetype step = order.size() - 1; step >= 0; --step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget()->objectName(), order[step]);
     }
