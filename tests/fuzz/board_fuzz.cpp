@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // A numeral too large for an int is refused, as it should be.
     }
     const std::string first = board::FirstCharacter(text);
-    if (first.size() > 4 || text.substr(0, first.size()) != first || first.empty() != text.empty()) {
+    if (first.size() > 4 || text.substr(0, first.size()) != first ||
+        first.empty() != text.empty()) {
         fail("FirstCharacter took \"" + first + "\"");
     }
 
