@@ -3,6 +3,7 @@
 
 #include "build_settings.h"
 #include "main_form.h"
+#include "puzzle_file.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,13 +11,17 @@
 #include <QPixmap>
 #include <QScreen>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
-int fail(const QString &message)
+constexpr int usageError = 1;
+constexpr int puzzleError = 2;
+
+int fail(const QString &message, int status = usageError)
 {
     std::fprintf(stderr, "acronym: %s\n", qUtf8Printable(message));
-    return 1;
+    return status;
 }
 
 // Without a platform chosen, Linux opens windows on X11 or Wayland, and Qt aborts without either.
@@ -29,6 +34,18 @@ bool hasDisplay()
 #else
     return true;
 #endif
+}
+
+int checkPuzzle(const QString &path)
+{
+    try {
+        const puzzle::Puzzle puzzle = puzzle::LoadPuzzle(path);
+        std::printf("answer: %s\npairs: %zu\n", qUtf8Printable(puzzle.answer),
+                    puzzle.rows.words.size());
+        return 0;
+    } catch (const puzzle::PuzzleError &error) {
+        return fail(QString::fromUtf8(error.what()), puzzleError);
+    }
 }
 
 int saveScreenshot(MainForm &form, const QString &file)
@@ -62,7 +79,17 @@ int main(int argc, char *argv[])
         QStringLiteral("Render the window as it first appears into FILE (PNG), then exit. "
                        "Needs no display."),
         QStringLiteral("FILE"));
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QStringLiteral("Check the puzzle FILE without opening a window: print its answer and its "
+                       "number of pairs (exit status 0), or what is wrong (exit status 2)."),
+        QStringLiteral("FILE"));
     parser.addOption(screenshot);
+    parser.addOption(check);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A puzzle file to play instead of the built-in "
+                                                "puzzle; the README describes the format."),
+                                 QStringLiteral("[FILE]"));
 
     QStringList arguments;
     for (int index = 0; index < argc; ++index) {
@@ -74,13 +101,30 @@ int main(int argc, char *argv[])
         const QCoreApplication app(argc, argv);
         parser.process(app);
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        return fail(QStringLiteral("unexpected argument \"%1\" (see --help)")
-                        .arg(parser.positionalArguments().constFirst()));
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        return fail(
+            QStringLiteral("one puzzle file at a time, not %1 (see --help)").arg(files.size()));
+    }
+    if (parser.isSet(check)) {
+        return checkPuzzle(parser.value(check));
     }
 
     if (parser.isSet(screenshot) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    std::optional<puzzle::Puzzle> chosen;
+    if (!files.isEmpty()) {
+        try {
+            chosen = puzzle::LoadPuzzle(files.first());
+        } catch (const puzzle::PuzzleError &error) {
+            const QString message = QString::fromUtf8(error.what());
+            if (!parser.isSet(screenshot) && hasDisplay()) {
+                const QApplication app(argc, argv);
+                ShowFileError(message);
+            }
+            return fail(message, puzzleError);
+        }
     }
     if (!hasDisplay()) {
         return fail(QStringLiteral("there is no display to open the window on; "
@@ -90,7 +134,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The default font is never looked up when the form's is the application's from the start.
     QApplication::setFont(FormFont());
-    MainForm form;
+    MainForm form(chosen ? chosen->rows : board::BuiltInPuzzle());
     form.show();
     if (parser.isSet(screenshot)) {
         return saveScreenshot(form, parser.value(screenshot));

@@ -9,7 +9,8 @@ ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
-    setUniformItemSizes(true);
+    // A row wider than the list is scrolled to, never cut short.
+    setTextElideMode(Qt::ElideNone);
 }
 
 void ListBox::Clear()

@@ -93,6 +93,12 @@ QString WindowCaption(const QString &publisherAddress)
     return publisherAddress.isEmpty() ? title : publisherAddress + u' ' + title;
 }
 
+void ShowFileError(const QString &message)
+{
+    QMessageBox::critical(nullptr, WindowCaption(QString::fromUtf8(build::publisherAddress)),
+                          message);
+}
+
 QFont FormFont()
 {
     QFont font(QStringLiteral("Times New Roman"));
@@ -130,18 +136,6 @@ MainForm::MainForm(const board::MasterRows &puzzle, QWidget *parent)
     m_list1[0] = place(new ListBox(this), QStringLiteral("List1_0"), twips(120, 840, 1575, 2055));
     m_list1[1] = place(new ListBox(this), QStringLiteral("List1_1"), twips(1800, 840, 6015, 2055));
     m_list3 = place(new ListBox(this), QStringLiteral("List3"), twips(7920, 840, 1095, 2055));
-    m_list1[2] =
-        place(new ListBox(this), QStringLiteral("List1_2"), twips(360, 2400, 495, 2055), false);
-    m_list1[3] =
-        place(new ListBox(this), QStringLiteral("List1_3"), twips(1800, 1920, 1335, 2055), false);
-    m_list2[0] =
-        place(new ListBox(this), QStringLiteral("List2_0"), twips(240, 1680, 1335, 2055), false);
-    m_list2[1] =
-        place(new ListBox(this), QStringLiteral("List2_1"), twips(1680, 1680, 5055, 2055), false);
-    m_list2[2] =
-        place(new ListBox(this), QStringLiteral("List2_2"), twips(1200, 1680, 495, 2055), false);
-    m_list2[3] =
-        place(new ListBox(this), QStringLiteral("List2_3"), twips(4320, 2040, 1335, 2055), false);
     m_list1[0]->setAccessibleName(QStringLiteral("Дума"));
     m_list1[1]->setAccessibleName(QStringLiteral("Пояснение"));
     m_list3->setAccessibleName(QStringLiteral("Анаграма"));
@@ -172,10 +166,10 @@ MainForm::MainForm(const board::MasterRows &puzzle, QWidget *parent)
     board::ResetBoard(columns());
 }
 
-board::Board MainForm::columns() const
+board::Board MainForm::columns()
 {
-    return {{*m_list1[0], *m_list1[1], *m_list1[2], *m_list1[3]},
-            {*m_list2[0], *m_list2[1], *m_list2[2], *m_list2[3]},
+    return {{*m_list1[0], *m_list1[1], m_keys[0], m_keys[1]},
+            {m_list2[0], m_list2[1], m_list2[2], m_list2[3]},
             *m_list3};
 }
 

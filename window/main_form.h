@@ -27,6 +27,9 @@ QString WindowCaption(const QString &publisherAddress);
 /// layout's twips were authored.
 QFont FormFont();
 
+/// Tells the learner, in a message box of its own, why a puzzle file cannot be played.
+void ShowFileError(const QString &message);
+
 /// The program's only window. It lays out its controls, fills the master columns from `puzzle`,
 /// resets the board, and from then on runs the pair check for "Избрах" and the reset for "Чисти".
 /// A board error in either ends the program: a message box says what failed, and the event loop
@@ -39,13 +42,17 @@ public:
     explicit MainForm(QWidget *parent = nullptr);
     explicit MainForm(const board::MasterRows &puzzle, QWidget *parent = nullptr);
 
+    /// The board's nine columns: the three shown lists, and the key and master columns, which are
+    /// kept in memory and never shown.
+    board::Board columns();
+
 private:
-    board::Board columns() const;
     void Command1Click(int index);
 
     std::array<QLabel *, 4> m_label1{};
-    std::array<ListBox *, 4> m_list1{};
-    std::array<ListBox *, 4> m_list2{};
+    std::array<ListBox *, 2> m_list1{};        // List1(0) and List1(1), the words and explanations
+    std::array<board::MemoryColumn, 2> m_keys; // List1(2) and List1(3), their keys
+    std::array<board::MemoryColumn, 4> m_list2;
     ListBox *m_list3 = nullptr;
     std::array<FlatButton *, 2> m_command1{};
     std::array<QPlainTextEdit *, 2> m_text1{};

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The acronym authors
 // SPDX-License-Identifier: MIT
 
-// The list box passes the same column contract as the board's memory column, hidden as the key and
-// master columns are, and shown as the learner's lists are.
+// The list box, shown as the learner's lists are, passes the same column contract as the board's
+// memory column.
 
 #include "list_box.h"
 #include "list_column_contract.h"
@@ -10,12 +10,6 @@
 #include <QApplication>
 
 namespace {
-
-struct HiddenListBox
-{
-    ListBox box;
-    board::ListColumn &column() { return box; }
-};
 
 struct ShownListBox
 {
@@ -31,7 +25,6 @@ struct ShownListBox
 } // namespace
 
 namespace board::contract {
-INSTANTIATE_TYPED_TEST_SUITE_P(HiddenListBox, ListColumnContract, HiddenListBox);
 INSTANTIATE_TYPED_TEST_SUITE_P(ShownListBox, ListColumnContract, ShownListBox);
 } // namespace board::contract
 

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 #include "flat_button.h"
-#include "form_columns.h"
 #include "invariants.h"
 #include "list_box.h"
 #include "main_form.h"
+#include "puzzle_file.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -34,8 +35,6 @@ const QStringList explanations{"български владетел, основ�
 constexpr int partner[] = {0, 1, 4, 7, 3, 6, 8, 2, 5};
 const QStringList blankSlots(9, QStringLiteral(" "));
 const QStringList khan{"х", "А", "н", "т", "Е", "р", "в", "Е", "Л"};
-const QStringList hiddenControls{"List1_2", "List1_3", "List2_0", "List2_1",
-                                 "List2_2", "List2_3", "Text1_1"};
 
 QStringList rows(const QListWidget *list)
 {
@@ -80,7 +79,10 @@ private slots:
     void keepsTheInstructionsReadOnly();
     void namesTheListsForScreenReaders();
     void hasAHamburgerIcon();
+    void playsAPuzzleFromAFile();
+    void scrollsWideRows();
     void endsOnABoardError();
+    void showsAFileError();
 
 private:
     ListBox *list(const char *name) const { return m_form->findChild<ListBox *>(name); }
@@ -88,7 +90,7 @@ private:
     {
         return m_form->findChild<FlatButton *>(QStringLiteral("Command1_%1").arg(index));
     }
-    board::Board columns() const { return FormColumns(*m_form); }
+    board::Board columns() const { return m_form->columns(); }
     void clickRow(QListWidget *list, const QString &text,
                   Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void choose(const QString &word, const QString &explanation);
@@ -142,10 +144,12 @@ void MainFormTest::verifyStartingPosition()
 void MainFormTest::startsInTheStartingPosition()
 {
     verifyStartingPosition();
-    QCOMPARE(rows(list("List1_2")), QStringList({"1", "6", "4", "7", "8", "2", "5", "3", "0"}));
-    QCOMPARE(rows(list("List1_3")), QStringList({"1", "6", "3", "8", "4", "0", "2", "7", "5"}));
-    QCOMPARE(rows(list("List2_0")), words);
-    QCOMPARE(rows(list("List2_1")), explanations);
+    using Texts = std::vector<std::string>;
+    QCOMPARE(board::checks::Rows(columns().List1(2)),
+             Texts({"1", "6", "4", "7", "8", "2", "5", "3", "0"}));
+    QCOMPARE(board::checks::Rows(columns().List1(3)),
+             Texts({"1", "6", "3", "8", "4", "0", "2", "7", "5"}));
+    QCOMPARE(board::checks::Rows(columns().List2(0)), board::BuiltInPuzzle().words);
 }
 
 void MainFormTest::judgesAChoice_data()
@@ -295,12 +299,6 @@ void MainFormTest::placesEveryControl_data()
     QTest::addRow("List1(0)") << "List1_0" << QRect(8, 56, 105, 137);
     QTest::addRow("List1(1)") << "List1_1" << QRect(120, 56, 401, 137);
     QTest::addRow("List3") << "List3" << QRect(528, 56, 73, 137);
-    QTest::addRow("List1(2)") << "List1_2" << QRect(24, 160, 33, 137);
-    QTest::addRow("List1(3)") << "List1_3" << QRect(120, 128, 89, 137);
-    QTest::addRow("List2(0)") << "List2_0" << QRect(16, 112, 89, 137);
-    QTest::addRow("List2(1)") << "List2_1" << QRect(112, 112, 337, 137);
-    QTest::addRow("List2(2)") << "List2_2" << QRect(80, 112, 33, 137);
-    QTest::addRow("List2(3)") << "List2_3" << QRect(288, 136, 89, 137);
     QTest::addRow("Command1(0)") << "Command1_0" << QRect(48, 200, 121, 19);
     QTest::addRow("Command1(1)") << "Command1_1" << QRect(376, 200, 121, 19);
     QTest::addRow("Text1(0)") << "Text1_0" << QRect(8, 232, 585, 121);
@@ -318,17 +316,26 @@ void MainFormTest::placesEveryControl()
 
 void MainFormTest::keepsTheHiddenControlsHidden()
 {
-    const auto verifyHidden = [this] {
-        for (const QString &name : hiddenControls) {
-            QVERIFY2(!m_form->findChild<QWidget *>(name)->isVisible(), qPrintable(name));
+    // The key and master columns are no controls at all; the quotation is one, never shown.
+    const QStringList shown{"Command1_0", "Command1_1", "Label1_0", "Label1_1", "Label1_2",
+                            "Label1_3",   "List1_0",    "List1_1",  "List3",    "Text1_0"};
+    const auto verifyShown = [this, &shown] {
+        QStringList visible;
+        for (const QWidget *control : m_form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (control->isVisible()) {
+                visible << control->objectName();
+            }
         }
+        visible.sort();
+        QCOMPARE(visible, shown);
+        QVERIFY(!m_form->findChild<QWidget *>("Text1_1")->isVisible());
     };
-    verifyHidden();
+    verifyShown();
     choose(words[8], explanations[5]);
-    verifyHidden();
+    verifyShown();
     QTest::mouseClick(button(1), Qt::LeftButton);
-    verifyHidden();
-    QCOMPARE(m_form->findChildren<QListWidget *>().size(), 9);
+    verifyShown();
+    QCOMPARE(m_form->findChildren<QListWidget *>().size(), 3);
 }
 
 void MainFormTest::isAFixedWindow()
@@ -564,6 +571,58 @@ void MainFormTest::hasAHamburgerIcon()
     QVERIFY(colours.size() <= 256);
 }
 
+void MainFormTest::playsAPuzzleFromAFile()
+{
+    // 40 pairs, more than the lists show at once; word k starts with letter k of the answer.
+    const QString alphabet = QStringLiteral("абвгдежзийклмнопрстуфхцчшщъьюя");
+    QString answer;
+    QByteArray text = "# a puzzle of the most pairs\n";
+    for (int pair = 0; pair < 40; ++pair) {
+        answer += alphabet[pair % alphabet.size()];
+        text += QStringLiteral("%1дума%2 = обяснение %2\n").arg(answer.back()).arg(pair).toUtf8();
+    }
+    text = "answer: " + answer.toUtf8() + "\n" + text;
+    const QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("puzzle.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+
+    m_form = std::make_unique<MainForm>(puzzle::LoadPuzzle(file.fileName()).rows);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QCOMPARE(list("List3")->count(), 40);
+    for (const char *name : {"List1_0", "List1_1", "List3"}) {
+        QVERIFY2(list(name)->verticalScrollBar()->maximum() > 0, name);
+    }
+
+    for (int pair = 39; pair >= 0; pair -= 3) {
+        choose(QStringLiteral("%1дума%2").arg(answer[pair]).arg(pair),
+               QStringLiteral("обяснение %1").arg(pair));
+    }
+    for (int pair = 0; pair < 40; ++pair) {
+        if (pair % 3 != 0) {
+            choose(QStringLiteral("%1дума%2").arg(answer[pair]).arg(pair),
+                   QStringLiteral("обяснение %1").arg(pair));
+        }
+    }
+    QCOMPARE(rows(list("List3")).join(QString()), answer);
+    QCOMPARE(list("List1_0")->count(), 0);
+}
+
+void MainFormTest::scrollsWideRows()
+{
+    m_form = std::make_unique<MainForm>(
+        board::MasterRows{{"Константинополски", "б"},
+                          {"много дълго обяснение, " + std::string(20, 'x'), "y"},
+                          {"0", "1"},
+                          {"0", "1"}});
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(list("List1_0")->horizontalScrollBar()->maximum() > 0);
+    QCOMPARE(list("List1_0")->textElideMode(), Qt::ElideNone);
+}
+
 void MainFormTest::endsOnABoardError()
 {
     // A key beyond the acronym's slots makes the column refuse the write.
@@ -587,6 +646,19 @@ void MainFormTest::endsOnABoardError()
     QCOMPARE(status, EXIT_FAILURE);
     QVERIFY2(message.contains("List: position 5 is outside the column of 2 rows"),
              qPrintable(message));
+}
+
+void MainFormTest::showsAFileError()
+{
+    QString shown;
+    QTimer::singleShot(0, this, [&shown] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->icon() == QMessageBox::Critical ? box->text() : QString();
+            box->accept();
+        }
+    });
+    ShowFileError(QStringLiteral("t.txt:4: the word before \"=\" is empty"));
+    QCOMPARE(shown, QStringLiteral("t.txt:4: the word before \"=\" is empty"));
 }
 
 QTEST_MAIN(MainFormTest)

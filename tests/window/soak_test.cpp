@@ -9,8 +9,8 @@
 //   ACRONYM_SOAK_SEED=N     replays the run with that seed (printed at the start and on failure)
 //   ACRONYM_SOAK_ACTIONS=N  how many actions (10000 by default)
 
-#include "form_columns.h"
 #include "invariants.h"
+#include "list_box.h"
 #include "main_form.h"
 
 #include <QApplication>
@@ -46,7 +46,7 @@ void SoakTest::playsAtRandom()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    const board::Board columns = FormColumns(form);
+    const board::Board columns = form.columns();
     const std::array<QListWidget *, 3> shown{&static_cast<ListBox &>(columns.List1(0)),
                                              &static_cast<ListBox &>(columns.List1(1)),
                                              &static_cast<ListBox &>(columns.List3())};
