@@ -124,14 +124,14 @@ MainForm::MainForm(const board::MasterRows &puzzle, QWidget *parent)
     setFont(FormFont());
 
     const QColor labelColour(255, 192, 128);
-    m_label1[0] = place(makeLabel(this, heading, labelColour), QStringLiteral("Label1_0"),
-                        twips(960, 0, 6615, 375));
-    m_label1[1] = place(makeLabel(this, QStringLiteral("Дума"), labelColour),
-                        QStringLiteral("Label1_1"), twips(120, 480, 1575, 375));
-    m_label1[2] = place(makeLabel(this, QStringLiteral("Пояснение"), labelColour),
-                        QStringLiteral("Label1_2"), twips(1800, 480, 6015, 375));
-    m_label1[3] = place(makeLabel(this, QStringLiteral("Анаграма"), labelColour),
-                        QStringLiteral("Label1_3"), twips(7920, 480, 1095, 375));
+    place(makeLabel(this, heading, labelColour), QStringLiteral("Label1_0"),
+          twips(960, 0, 6615, 375));
+    place(makeLabel(this, QStringLiteral("Дума"), labelColour), QStringLiteral("Label1_1"),
+          twips(120, 480, 1575, 375));
+    place(makeLabel(this, QStringLiteral("Пояснение"), labelColour), QStringLiteral("Label1_2"),
+          twips(1800, 480, 6015, 375));
+    place(makeLabel(this, QStringLiteral("Анаграма"), labelColour), QStringLiteral("Label1_3"),
+          twips(7920, 480, 1095, 375));
 
     m_list1[0] = place(new ListBox(this), QStringLiteral("List1_0"), twips(120, 840, 1575, 2055));
     m_list1[1] = place(new ListBox(this), QStringLiteral("List1_1"), twips(1800, 840, 6015, 2055));
@@ -140,25 +140,26 @@ MainForm::MainForm(const board::MasterRows &puzzle, QWidget *parent)
     m_list1[1]->setAccessibleName(QStringLiteral("Пояснение"));
     m_list3->setAccessibleName(QStringLiteral("Анаграма"));
 
-    m_command1[0] = place(new FlatButton(QStringLiteral("Избрах"), QColor(128, 255, 128), this),
-                          QStringLiteral("Command1_0"), twips(720, 3000, 1815, 285));
-    m_command1[1] = place(new FlatButton(QStringLiteral("Чисти"), QColor(255, 128, 128), this),
-                          QStringLiteral("Command1_1"), twips(5640, 3000, 1815, 285));
+    const std::array<FlatButton *, 2> command1{
+        place(new FlatButton(QStringLiteral("Избрах"), QColor(128, 255, 128), this),
+              QStringLiteral("Command1_0"), twips(720, 3000, 1815, 285)),
+        place(new FlatButton(QStringLiteral("Чисти"), QColor(255, 128, 128), this),
+              QStringLiteral("Command1_1"), twips(5640, 3000, 1815, 285))};
 
-    m_text1[0] = place(makeText(this, instructions), QStringLiteral("Text1_0"),
-                       twips(120, 3480, 8775, 1815));
-    m_text1[1] = place(makeText(this, quotation), QStringLiteral("Text1_1"),
-                       twips(600, 3240, 6735, 1815), false);
+    QPlainTextEdit *instructionsBox = place(makeText(this, instructions), QStringLiteral("Text1_0"),
+                                            twips(120, 3480, 8775, 1815));
+    place(makeText(this, quotation), QStringLiteral("Text1_1"), twips(600, 3240, 6735, 1815),
+          false);
 
-    setTabOrder(m_text1[0], m_list1[0]);
+    setTabOrder(instructionsBox, m_list1[0]);
     setTabOrder(m_list1[0], m_list1[1]);
-    setTabOrder(m_list1[1], m_command1[0]);
-    setTabOrder(m_command1[0], m_list3);
-    setTabOrder(m_list3, m_command1[1]);
-    m_text1[0]->setFocus();
+    setTabOrder(m_list1[1], command1[0]);
+    setTabOrder(command1[0], m_list3);
+    setTabOrder(m_list3, command1[1]);
+    instructionsBox->setFocus();
 
     for (int index = 0; index < 2; ++index) {
-        connect(m_command1[index], &QPushButton::clicked, this,
+        connect(command1[index], &QPushButton::clicked, this,
                 [this, index] { Command1Click(index); });
     }
 

@@ -10,16 +10,13 @@
 #include <QWidget>
 #include <array>
 
-class FlatButton;
 class ListBox;
-class QLabel;
-class QPlainTextEdit;
 
 // The controls keep the names the program's design gives them (List1, List2, List3, Command1,
 // Label1, Text1, Command1Click), against Qt's camelCase; each object name is the control's name
 // with its index after an underscore, as "List1_0".
 
-/// The words to be matched in a window title: the publisher's web address, a blank, then the
+/// The window's caption: the publisher's web address, a blank, then the
 /// title; the title alone when there is no address.
 QString WindowCaption(const QString &publisherAddress);
 
@@ -49,11 +46,8 @@ public:
 private:
     void Command1Click(int index);
 
-    std::array<QLabel *, 4> m_label1{};
     std::array<ListBox *, 2> m_list1{};        // List1(0) and List1(1), the words and explanations
     std::array<board::MemoryColumn, 2> m_keys; // List1(2) and List1(3), their keys
     std::array<board::MemoryColumn, 4> m_list2;
     ListBox *m_list3 = nullptr;
-    std::array<FlatButton *, 2> m_command1{};
-    std::array<QPlainTextEdit *, 2> m_text1{};
 };
