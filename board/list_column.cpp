@@ -34,6 +34,14 @@ void ListColumn::checkSelection(int position) const
     }
 }
 
+int ListColumn::keptSelection(int selected, int removed)
+{
+    if (selected == removed) {
+        return -1;
+    }
+    return selected > removed ? selected - 1 : selected;
+}
+
 void MemoryColumn::Clear()
 {
     m_rows.clear();
@@ -61,11 +69,7 @@ void MemoryColumn::RemoveItem(int position)
 {
     checkRow("RemoveItem", position);
     m_rows.erase(m_rows.begin() + position);
-    if (m_selected == position) {
-        m_selected = -1;
-    } else if (m_selected > position) {
-        --m_selected;
-    }
+    m_selected = keptSelection(m_selected, position);
 }
 
 int MemoryColumn::ListIndex() const

@@ -55,6 +55,8 @@ protected:
     void checkRow(std::string_view operation, int position) const;
     /// Throws BoardError unless position is -1 or a row.
     void checkSelection(int position) const;
+    /// The selection after the row at `removed` goes: -1 if it was that row, one up if below it.
+    static int keptSelection(int selected, int removed);
 };
 
 /// A column held in memory, for the columns that are never shown and for tests.

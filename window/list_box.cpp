@@ -41,7 +41,7 @@ void ListBox::RemoveItem(int position)
     const int selected = ListIndex();
     delete takeItem(position);
     // A single-selection view selects the next row when its current row goes; a column does not.
-    const int kept = selected == position ? -1 : (selected > position ? selected - 1 : selected);
+    const int kept = keptSelection(selected, position);
     if (ListIndex() != kept) {
         ListIndex(kept);
     }

@@ -35,16 +35,6 @@ void PrintTo(const Case &row, std::ostream *out)
 const Texts blankSlots(9, " ");
 const Texts khan{"х", "А", "н", "т", "Е", "р", "в", "Е", "Л"};
 
-int rowOf(const ListColumn &column, const std::string &text)
-{
-    for (int row = 0; row < column.ListCount(); ++row) {
-        if (column.List(row) == text) {
-            return row;
-        }
-    }
-    return -1;
-}
-
 class BoardTest : public ::testing::Test
 {
 public:
@@ -58,8 +48,9 @@ public:
     void choose(const std::optional<std::string> &word,
                 const std::optional<std::string> &explanation) const
     {
-        m_board.List1(0).ListIndex(word ? rowOf(m_board.List1(0), *word) : -1);
-        m_board.List1(1).ListIndex(explanation ? rowOf(m_board.List1(1), *explanation) : -1);
+        m_board.List1(0).ListIndex(word ? checks::RowOf(m_board.List1(0), *word) : -1);
+        m_board.List1(1).ListIndex(explanation ? checks::RowOf(m_board.List1(1), *explanation)
+                                               : -1);
         CheckChoice(m_board);
     }
 
@@ -246,7 +237,7 @@ TEST_F(BoardTest, WholeGameInRandomOrders)
             if (word >= 0 && random() % 2 == 0) {
                 // Prefer the right explanation half the time, so that games end.
                 const std::string key = m_board.List1(2).List(word);
-                m_board.List1(1).ListIndex(rowOf(m_board.List1(3), key));
+                m_board.List1(1).ListIndex(checks::RowOf(m_board.List1(3), key));
             } else {
                 m_board.List1(1).ListIndex(pick(m_board.List1(1)));
             }

@@ -57,6 +57,16 @@ std::vector<std::string> Rows(const ListColumn &column)
     return rows;
 }
 
+int RowOf(const ListColumn &column, const std::string &text)
+{
+    for (int row = 0; row < column.ListCount(); ++row) {
+        if (column.List(row) == text) {
+            return row;
+        }
+    }
+    return -1;
+}
+
 std::string BrokenRule(const Board &board, const MasterRows &masters)
 {
     const std::vector<std::string> *expected[] = {&masters.words, &masters.explanations,

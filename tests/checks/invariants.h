@@ -14,6 +14,9 @@ namespace board::checks {
 /// The rows of a column, top to bottom.
 std::vector<std::string> Rows(const ListColumn &column);
 
+/// The first row of `column` that reads `text`, or -1 when none does.
+int RowOf(const ListColumn &column, const std::string &text);
+
 /// What is wrong with a board that was reset from `masters` and then played, in one sentence; empty
 /// when every rule holds: the masters unchanged; each key column as long as its column; the working
 /// rows the masters' rows in their order, each with its own key, less the matched ones; List3 one

@@ -24,14 +24,14 @@ namespace {
     std::abort();
 }
 
+// The row that reads `text`; there must be one.
 int rowOf(const board::ListColumn &column, const std::string &text)
 {
-    for (int row = 0; row < column.ListCount(); ++row) {
-        if (column.List(row) == text) {
-            return row;
-        }
+    const int row = board::checks::RowOf(column, text);
+    if (row < 0) {
+        fail("no row \"" + text + "\"");
     }
-    fail("no row \"" + text + "\"");
+    return row;
 }
 
 } // namespace

@@ -111,11 +111,8 @@ void SoakTest::playsAtRandom()
             done = QStringLiteral("Чисти");
         } else if (columns.List1(0).ListCount() > 0) {
             const int word = random.bounded(columns.List1(0).ListCount());
-            const std::string key = columns.List1(2).List(word);
-            int explanation = 0;
-            while (columns.List1(3).List(explanation) != key) {
-                ++explanation;
-            }
+            const int explanation =
+                board::checks::RowOf(columns.List1(3), columns.List1(2).List(word));
             clickRow(shown[0], word, Qt::NoModifier);
             clickRow(shown[1], explanation, Qt::NoModifier);
             QTest::mouseClick(buttons[0], Qt::LeftButton);
