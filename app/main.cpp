@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -36,16 +37,27 @@ bool hasDisplay()
 #endif
 }
 
-int checkPuzzle(const QString &path)
+// Reports on each file: its answer, pairs and encoding, or why it cannot be played. With several
+// files, each report starts with the file's name.
+int checkPuzzles(const QStringList &paths)
 {
-    try {
-        const puzzle::Puzzle puzzle = puzzle::LoadPuzzle(path);
-        std::printf("answer: %s\npairs: %zu\n", qUtf8Printable(puzzle.answer),
-                    puzzle.rows.words.size());
-        return 0;
-    } catch (const puzzle::PuzzleError &error) {
-        return fail(QString::fromUtf8(error.what()), puzzleError);
+    int status = 0;
+    for (const QString &path : paths) {
+        if (paths.size() > 1) {
+            std::printf("%s\n", qUtf8Printable(path));
+        }
+        try {
+            const puzzle::Puzzle puzzle = puzzle::LoadPuzzle(path);
+            std::printf("answer: %s\npairs: %zu\nencoding: %s\n", puzzle.exercise.answer.c_str(),
+                        puzzle.exercise.rows.words.size(),
+                        qUtf8Printable(puzzle::EncodingName(puzzle.encoding)));
+        } catch (const puzzle::PuzzleError &error) {
+            std::fflush(stdout);
+            status = fail(QString::fromUtf8(error.what()), puzzleError);
+        }
+        std::fflush(stdout);
     }
+    return status;
 }
 
 int saveScreenshot(MainForm &form, const QString &file)
@@ -71,7 +83,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QString::fromUtf8(build::version));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(WindowCaption({}));
+    parser.setApplicationDescription(QString::fromStdString(board::BuiltInExercise().caption));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption screenshot(
@@ -81,8 +93,9 @@ int main(int argc, char *argv[])
         QStringLiteral("FILE"));
     const QCommandLineOption check(
         QStringLiteral("check"),
-        QStringLiteral("Check the puzzle FILE without opening a window: print its answer and its "
-                       "number of pairs (exit status 0), or what is wrong (exit status 2)."),
+        QStringLiteral("Check the puzzle FILE, and any further FILEs, without opening a window: "
+                       "print each one's answer, number of pairs and encoding, or what is wrong. "
+                       "Exit status 2 when any file cannot be played, 0 otherwise."),
         QStringLiteral("FILE"));
     parser.addOption(screenshot);
     parser.addOption(check);
@@ -102,12 +115,12 @@ int main(int argc, char *argv[])
         parser.process(app);
     }
     const QStringList files = parser.positionalArguments();
+    if (parser.isSet(check)) {
+        return checkPuzzles(parser.values(check) + files);
+    }
     if (files.size() > 1) {
         return fail(
             QStringLiteral("one puzzle file at a time, not %1 (see --help)").arg(files.size()));
-    }
-    if (parser.isSet(check)) {
-        return checkPuzzle(parser.value(check));
     }
 
     if (parser.isSet(screenshot) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -134,7 +147,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The default font is never looked up when the form's is the application's from the start.
     QApplication::setFont(FormFont());
-    MainForm form(chosen ? chosen->rows : board::BuiltInPuzzle());
+    MainForm form;
+    if (!form.play(chosen ? chosen->exercise : board::BuiltInExercise())) {
+        return EXIT_FAILURE;
+    }
     form.show();
     if (parser.isSet(screenshot)) {
         return saveScreenshot(form, parser.value(screenshot));

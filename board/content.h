@@ -20,8 +20,25 @@ struct MasterRows
     std::vector<std::string> explanationKeys;
 };
 
+/// One exercise, as the window, the worksheet and the answer key take it. Texts are UTF-8.
+struct Exercise
+{
+    MasterRows rows;
+    /// What the first letters spell, as written: "хан Тервел".
+    std::string answer;
+    /// The heading above the lists.
+    std::string title;
+    /// The window's caption after the publisher's address.
+    std::string caption;
+    /// Paragraphs, in order; none where the exercise brings no instructions of its own.
+    std::vector<std::string> instructions;
+};
+
 /// The built-in puzzle: nine pairs whose first letters spell the name of a Proto-Bulgarian khan.
 const MasterRows &BuiltInPuzzle();
+
+/// The built-in puzzle with its authored title, caption and instructions.
+const Exercise &BuiltInExercise();
 
 /// Appends the rows to the master columns List2(0) to List2(3).
 void FillMasters(const Board &board, const MasterRows &rows);

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QHash>
 #include <QLocale>
-#include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
 #include <numeric>
@@ -76,38 +75,66 @@ std::vector<std::size_t> alphabetical(const QStringList &texts)
     return order;
 }
 
+// The keys that a line may start with, before a colon.
+enum class Key
+{
+    None,
+    Answer,
+    Title,
+    Instructions
+};
+
+Key keyNamed(const QString &name)
+{
+    static const QHash<QString, Key> keys{
+        {QStringLiteral("answer"), Key::Answer},
+        {QStringLiteral("отговор"), Key::Answer},
+        {QStringLiteral("title"), Key::Title},
+        {QStringLiteral("заглавие"), Key::Title},
+        {QStringLiteral("instructions"), Key::Instructions},
+        {QStringLiteral("указания"), Key::Instructions},
+    };
+    return keys.value(name.toCaseFolded(), Key::None);
+}
+
 // Reads a file line by line; each read either takes the line or throws PuzzleError.
 class Parser
 {
 public:
     explicit Parser(QString fileName) : m_fileName(std::move(fileName)) {}
 
-    void readLine(int line, QByteArrayView bytes)
+    void readLine(int line, const QString &text)
     {
-        if (bytes.endsWith('\r')) {
-            bytes.chop(1);
-        }
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                         QStringDecoder::Flag::ConvertInitialBom);
-        const QString decoded = decoder(bytes);
-        if (decoder.hasError()) {
-            fail(m_fileName, line, QStringLiteral("is not UTF-8 text"));
-        }
-        const QString content = decoded.trimmed().normalized(QString::NormalizationForm_C);
+        const QString content = text.trimmed().normalized(QString::NormalizationForm_C);
         if (content.isEmpty() || content.startsWith(u'#')) {
             return;
         }
         if (hasControlCharacter(content)) {
             fail(m_fileName, line, QStringLiteral("has a control character"));
         }
-        if (content.startsWith(QLatin1String("answer:"))) {
-            readAnswer(line, content.sliced(7).trimmed());
-        } else {
+        const qsizetype colon = content.indexOf(u':');
+        const Key key = colon > 0 ? keyNamed(content.first(colon).trimmed()) : Key::None;
+        const QString value = key == Key::None ? QString() : content.sliced(colon + 1).trimmed();
+        switch (key) {
+        case Key::Answer:
+            readOnce(m_answer, line, value, QStringLiteral("answer"));
+            break;
+        case Key::Title:
+            readOnce(m_title, line, value, QStringLiteral("title"));
+            break;
+        case Key::Instructions:
+            if (value.isEmpty()) {
+                fail(m_fileName, line, QStringLiteral("the instruction is empty"));
+            }
+            m_instructions.push_back(value.toStdString());
+            break;
+        case Key::None:
             readPair(line, content);
+            break;
         }
     }
 
-    Puzzle finish(int lastLine) const
+    board::Exercise finish(int lastLine) const
     {
         if (static_cast<int>(m_pairs.size()) < minPairs) {
             fail(m_fileName, lastLine,
@@ -116,11 +143,11 @@ public:
                      .arg(m_pairs.size()));
         }
         const QString letters = firstLetters(m_pairs);
-        if (m_answerLine > 0 &&
-            withoutBlanks(m_answer).toCaseFolded() != withoutBlanks(letters).toCaseFolded()) {
-            fail(m_fileName, m_answerLine,
+        if (m_answer.line > 0 &&
+            withoutBlanks(m_answer.text).toCaseFolded() != withoutBlanks(letters).toCaseFolded()) {
+            fail(m_fileName, m_answer.line,
                  QStringLiteral("the words' first letters spell %1, not %2")
-                     .arg(quoted(letters), quoted(m_answer)));
+                     .arg(quoted(letters), quoted(m_answer.text)));
         }
 
         QStringList words;
@@ -129,31 +156,40 @@ public:
             words << pair.word;
             explanations << pair.explanation;
         }
-        Puzzle puzzle;
-        puzzle.answer = m_answerLine > 0 ? m_answer : letters;
+        board::Exercise exercise;
+        exercise.answer = (m_answer.line > 0 ? m_answer.text : letters).toStdString();
+        exercise.title = m_title.line > 0 ? m_title.text.toStdString() : defaultTitle;
+        exercise.caption = exercise.title;
+        exercise.instructions = m_instructions;
         for (const std::size_t pair : alphabetical(words)) {
-            puzzle.rows.words.push_back(m_pairs[pair].word.toStdString());
-            puzzle.rows.wordKeys.push_back(std::to_string(pair));
+            exercise.rows.words.push_back(m_pairs[pair].word.toStdString());
+            exercise.rows.wordKeys.push_back(std::to_string(pair));
         }
         for (const std::size_t pair : alphabetical(explanations)) {
-            puzzle.rows.explanations.push_back(m_pairs[pair].explanation.toStdString());
-            puzzle.rows.explanationKeys.push_back(std::to_string(pair));
+            exercise.rows.explanations.push_back(m_pairs[pair].explanation.toStdString());
+            exercise.rows.explanationKeys.push_back(std::to_string(pair));
         }
-        return puzzle;
+        return exercise;
     }
 
 private:
-    void readAnswer(int line, const QString &answer)
+    // A value that may be given once, and the line that gave it: 0 while none has.
+    struct Once
     {
-        if (m_answerLine > 0) {
+        QString text;
+        int line = 0;
+    };
+
+    void readOnce(Once &once, int line, const QString &value, const QString &what) const
+    {
+        if (once.line > 0) {
             fail(m_fileName, line,
-                 QStringLiteral("a second answer; the first is on line %1").arg(m_answerLine));
+                 QStringLiteral("a second %1; the first is on line %2").arg(what).arg(once.line));
         }
-        if (answer.isEmpty()) {
-            fail(m_fileName, line, QStringLiteral("the answer is empty"));
+        if (value.isEmpty()) {
+            fail(m_fileName, line, QStringLiteral("the %1 is empty").arg(what));
         }
-        m_answer = answer;
-        m_answerLine = line;
+        once = {value, line};
     }
 
     void readPair(int line, const QString &content)
@@ -161,7 +197,7 @@ private:
         const qsizetype equals = content.indexOf(u'=');
         if (equals < 0) {
             fail(m_fileName, line,
-                 QStringLiteral(R"(expected "word = explanation" or "answer: NAME")"));
+                 QStringLiteral(R"(expected "word = explanation", or a key such as "title:")"));
         }
         Pair pair{content.first(equals).trimmed(), content.sliced(equals + 1).trimmed()};
         if (pair.word.isEmpty()) {
@@ -196,30 +232,24 @@ private:
     std::vector<Pair> m_pairs;
     QHash<QString, int> m_wordLines;
     QHash<QString, int> m_explanationLines;
-    QString m_answer;
-    int m_answerLine = 0; // 0 while there is no answer line
+    Once m_answer;
+    Once m_title;
+    std::vector<std::string> m_instructions;
 };
 
 } // namespace
 
-Puzzle ParsePuzzle(QByteArrayView text, const QString &fileName)
+Puzzle ParsePuzzle(QByteArrayView bytes, const QString &fileName)
 {
-    const QByteArrayView bom("\xEF\xBB\xBF");
-    if (text.startsWith(bom)) {
-        text = text.sliced(bom.size());
+    const DecodedText text = DecodeText(bytes);
+    if (text.badLine > 0) {
+        fail(fileName, text.badLine, text.problem);
     }
     Parser parser(fileName);
-    int line = 0;
-    qsizetype start = 0;
-    do {
-        qsizetype end = text.indexOf('\n', start);
-        if (end < 0) {
-            end = text.size();
-        }
-        parser.readLine(++line, text.sliced(start, end - start));
-        start = end + 1;
-    } while (start < text.size());
-    return parser.finish(line);
+    for (qsizetype line = 0; line < text.lines.size(); ++line) {
+        parser.readLine(static_cast<int>(line + 1), text.lines[line]);
+    }
+    return {parser.finish(static_cast<int>(text.lines.size())), text.encoding};
 }
 
 Puzzle LoadPuzzle(const QString &path)

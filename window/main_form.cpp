@@ -7,38 +7,42 @@
 #include "flat_button.h"
 #include "hamburger.xpm"
 #include "list_box.h"
+#include "puzzle_file.h"
 
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QShortcut>
+#include <QUrl>
 #include <cstdlib>
-#include <exception>
+#include <string>
+#include <vector>
 
 namespace {
 
-// The texts as authored; CR LF ends each line.
-const QString title = QStringLiteral("История - съставяне на акроним");
-const QString heading = QStringLiteral("История - акроним\r\n");
-const QString instructions = QStringLiteral(
-    "Акронимът е вид абревиатура, която е образувана само от началните букви и се чете слято като "
-    "една дума, а не буква по буква.\r\n"
-    "Да се състави проект, представящ междупредметни връзки История и Информатика.\r\n"
-    "Тема на проекта: История - акроним.\r\n"
-    "Целта на проекта е да се формира акроним - име на прабългарски хан, което е формирано от "
-    "началните букви на различни личности, групи или предмети с историческо значение. Буквите в "
-    "акронима могат да се повтарят, но не и думите от които са образувани. В две отделни списъчни "
-    "полета с еднакъв брой редове да се запишат:\r\n"
-    "названията, чиито първи букви формират търсения акроним;\r\n"
-    "техните определения.\r\n"
-    "Редовете във всяко от списъчните полета са азбучно подредени. При правилно посочване на "
-    "съответен ред и от двете полета в трето списъчно поле да се изписва първата буква на търсения "
-    "акроним, а посочените редове да се изтриват.\r\n");
+// The hidden quotation box's text as authored; CR LF ends each line.
 const QString quotation =
     QStringLiteral("Неприятното в това да си първият, направил нещо по \r\n"
                    "правилния начин, е, че никой не оценява колко трудно е \r\n"
                    "било. \r\n");
+
+// How to play, for an exercise that brings no instructions of its own.
+std::vector<std::string> playInstructions(std::size_t letters)
+{
+    return {"Избери дума и нейното пояснение и натисни «Избрах».",
+            "Ако двете си отговарят, първата буква на думата застава на мястото си в третия "
+            "списък, а двата реда изчезват. Ако не си отговарят, опитай отново.",
+            "Така буква по буква се подрежда отговорът. Той има " + std::to_string(letters) +
+                " букви.",
+            "«Чисти» започва отначало. С Ctrl+O се отваря друга задача."};
+}
 
 // The layout is authored in twips, 15 to a logical pixel.
 QRect twips(int left, int top, int width, int height)
@@ -88,15 +92,18 @@ QPlainTextEdit *makeText(QWidget *form, const QString &text)
 
 } // namespace
 
-QString WindowCaption(const QString &publisherAddress)
+QString WindowCaption(const QString &publisherAddress, const QString &caption)
 {
-    return publisherAddress.isEmpty() ? title : publisherAddress + u' ' + title;
+    return publisherAddress.isEmpty() ? caption : publisherAddress + u' ' + caption;
 }
 
-void ShowFileError(const QString &message)
+void ShowFileError(const QString &message, QWidget *parent)
 {
-    QMessageBox::critical(nullptr, WindowCaption(QString::fromUtf8(build::publisherAddress)),
-                          message);
+    const QString caption =
+        parent ? parent->windowTitle()
+               : WindowCaption(QString::fromUtf8(build::publisherAddress),
+                               QString::fromStdString(board::BuiltInExercise().caption));
+    QMessageBox::critical(parent, caption, message);
 }
 
 QFont FormFont()
@@ -106,15 +113,12 @@ QFont FormFont()
     return font;
 }
 
-MainForm::MainForm(QWidget *parent) : MainForm(board::BuiltInPuzzle(), parent) {}
-
-MainForm::MainForm(const board::MasterRows &puzzle, QWidget *parent)
+MainForm::MainForm(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(WindowCaption(QString::fromUtf8(build::publisherAddress)));
     setWindowIcon(QPixmap(hamburger_xpm));
     setFixedSize(twips(0, 0, 9120, 5400).size());
     QPalette palette = this->palette();
@@ -124,8 +128,8 @@ MainForm::MainForm(const board::MasterRows &puzzle, QWidget *parent)
     setFont(FormFont());
 
     const QColor labelColour(255, 192, 128);
-    place(makeLabel(this, heading, labelColour), QStringLiteral("Label1_0"),
-          twips(960, 0, 6615, 375));
+    m_heading = place(makeLabel(this, QString(), labelColour), QStringLiteral("Label1_0"),
+                      twips(960, 0, 6615, 375));
     place(makeLabel(this, QStringLiteral("Дума"), labelColour), QStringLiteral("Label1_1"),
           twips(120, 480, 1575, 375));
     place(makeLabel(this, QStringLiteral("Пояснение"), labelColour), QStringLiteral("Label1_2"),
@@ -146,25 +150,53 @@ MainForm::MainForm(const board::MasterRows &puzzle, QWidget *parent)
         place(new FlatButton(QStringLiteral("Чисти"), QColor(255, 128, 128), this),
               QStringLiteral("Command1_1"), twips(5640, 3000, 1815, 285))};
 
-    QPlainTextEdit *instructionsBox = place(makeText(this, instructions), QStringLiteral("Text1_0"),
-                                            twips(120, 3480, 8775, 1815));
+    m_instructions =
+        place(makeText(this, QString()), QStringLiteral("Text1_0"), twips(120, 3480, 8775, 1815));
     place(makeText(this, quotation), QStringLiteral("Text1_1"), twips(600, 3240, 6735, 1815),
           false);
 
-    setTabOrder(instructionsBox, m_list1[0]);
+    setTabOrder(m_instructions, m_list1[0]);
     setTabOrder(m_list1[0], m_list1[1]);
     setTabOrder(m_list1[1], command1[0]);
     setTabOrder(command1[0], m_list3);
     setTabOrder(m_list3, command1[1]);
-    instructionsBox->setFocus();
+    m_instructions->setFocus();
 
     for (int index = 0; index < 2; ++index) {
         connect(command1[index], &QPushButton::clicked, this,
                 [this, index] { Command1Click(index); });
     }
 
-    board::FillMasters(columns(), puzzle);
-    board::ResetBoard(columns());
+    // Puzzle files come by Ctrl+O or by a drop; the authored layout has no menu bar.
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
+            &MainForm::chooseFile);
+    setAcceptDrops(true);
+}
+
+bool MainForm::play(const board::Exercise &exercise)
+{
+    setWindowTitle(WindowCaption(QString::fromUtf8(build::publisherAddress),
+                                 QString::fromStdString(exercise.caption)));
+    // The heading is the title followed by a line break, as authored.
+    m_heading->setText(QString::fromStdString(exercise.title) + u'\n');
+    QString paragraphs;
+    for (const std::string &paragraph : exercise.instructions.empty()
+                                            ? playInstructions(exercise.rows.words.size())
+                                            : exercise.instructions) {
+        paragraphs += QString::fromStdString(paragraph) + u'\n';
+    }
+    m_instructions->setPlainText(paragraphs);
+    try {
+        for (board::MemoryColumn &master : m_list2) {
+            master.Clear();
+        }
+        board::FillMasters(columns(), exercise.rows);
+        board::ResetBoard(columns());
+    } catch (const std::exception &error) {
+        report(error);
+        return false;
+    }
+    return true;
 }
 
 board::Board MainForm::columns()
@@ -184,9 +216,60 @@ void MainForm::Command1Click(int index)
             board::ResetBoard(columns());
         }
     } catch (const std::exception &error) {
-        QMessageBox::critical(this, windowTitle(),
-                              QStringLiteral("Програмата спира поради грешка:\n") +
-                                  QString::fromUtf8(error.what()));
+        report(error);
         QCoreApplication::exit(EXIT_FAILURE);
     }
+}
+
+void MainForm::report(const std::exception &error)
+{
+    QMessageBox::critical(this, windowTitle(),
+                          QStringLiteral("Програмата спира поради грешка:\n") +
+                              QString::fromUtf8(error.what()));
+}
+
+void MainForm::chooseFile()
+{
+    QFileDialog dialog(this, QStringLiteral("Open a puzzle"), m_folder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(
+        {QStringLiteral("Puzzles (*.acronym *.txt)"), QStringLiteral("All files (*)")});
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        open(dialog.selectedFiles().constFirst());
+    }
+}
+
+void MainForm::open(const QString &path)
+{
+    m_folder = QFileInfo(path).absolutePath();
+    puzzle::Puzzle read;
+    try {
+        read = puzzle::LoadPuzzle(path);
+    } catch (const puzzle::PuzzleError &error) {
+        // Nothing has touched the board yet: the game goes on as it was.
+        ShowFileError(QString::fromUtf8(error.what()), this);
+        return;
+    }
+    if (!play(read.exercise)) {
+        QCoreApplication::exit(EXIT_FAILURE);
+    }
+}
+
+// Only a local file is taken, and only the first of several.
+void MainForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.constFirst().isLocalFile()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainForm::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.constFirst().isLocalFile()) {
+        return;
+    }
+    event->acceptProposedAction();
+    open(urls.constFirst().toLocalFile());
 }

@@ -9,45 +9,64 @@
 #include <QFont>
 #include <QWidget>
 #include <array>
+#include <exception>
 
 class ListBox;
+class QLabel;
+class QPlainTextEdit;
 
 // The controls keep the names the program's design gives them (List1, List2, List3, Command1,
 // Label1, Text1, Command1Click), against Qt's camelCase; each object name is the control's name
 // with its index after an underscore, as "List1_0".
 
 /// The window's caption: the publisher's web address, a blank, then the
-/// title; the title alone when there is no address.
-QString WindowCaption(const QString &publisherAddress);
+/// exercise's caption; the caption alone when there is no address.
+QString WindowCaption(const QString &publisherAddress, const QString &caption);
 
 /// The font of every control: Times New Roman, 12 points at the 96 dots per inch for which the
 /// layout's twips were authored.
 QFont FormFont();
 
 /// Tells the learner, in a message box of its own, why a puzzle file cannot be played.
-void ShowFileError(const QString &message);
+void ShowFileError(const QString &message, QWidget *parent = nullptr);
 
-/// The program's only window. It lays out its controls, fills the master columns from `puzzle`,
-/// resets the board, and from then on runs the pair check for "Избрах" and the reset for "Чисти".
-/// A board error in either ends the program: a message box says what failed, and the event loop
-/// exits with EXIT_FAILURE.
+/// The program's only window. It lays out its controls; play() puts an exercise on the board, and
+/// from then on "Избрах" runs the pair check and "Чисти" the reset. Ctrl+O, or a file dropped on
+/// the window, replaces the exercise with one from a puzzle file; a file that cannot be played is
+/// explained in a message box and the game goes on as it was.
+/// A board error ends the program: a message box says what failed, and the event loop exits with
+/// EXIT_FAILURE.
 class MainForm : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit MainForm(QWidget *parent = nullptr);
-    explicit MainForm(const board::MasterRows &puzzle, QWidget *parent = nullptr);
+
+    /// Shows the exercise's caption, title and instructions, fills the master columns with its rows
+    /// and resets the board. After a board error, shown in a message box, it returns false and the
+    /// caller ends the program.
+    bool play(const board::Exercise &exercise);
 
     /// The board's nine columns: the three shown lists, and the key and master columns, which are
     /// kept in memory and never shown.
     board::Board columns();
 
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
     void Command1Click(int index);
+    void chooseFile();
+    void open(const QString &path);
+    void report(const std::exception &error);
 
+    QLabel *m_heading = nullptr;
+    QPlainTextEdit *m_instructions = nullptr;
     std::array<ListBox *, 2> m_list1{};        // List1(0) and List1(1), the words and explanations
     std::array<board::MemoryColumn, 2> m_keys; // List1(2) and List1(3), their keys
     std::array<board::MemoryColumn, 4> m_list2;
     ListBox *m_list3 = nullptr;
+    QString m_folder; // where the last puzzle file came from
 };

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } catch (const puzzle::PuzzleError &) {
         return 0;
     }
-    const board::MasterRows &rows = read.rows;
+    const board::MasterRows &rows = read.exercise.rows;
     const std::size_t pairs = rows.words.size();
     if (pairs < puzzle::minPairs || pairs > puzzle::maxPairs || rows.explanations.size() != pairs ||
         rows.wordKeys.size() != pairs || rows.explanationKeys.size() != pairs) {

@@ -4,6 +4,8 @@
 #include "content.h"
 #include "puzzle_file.h"
 
+#include <QHash>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +21,31 @@ QByteArray generatedPairs(int count)
         text += QStringLiteral("дума%1 = обяснение %1\n").arg(pair).toUtf8();
     }
     return text;
+}
+
+// The text in one of the encodings that teachers' editors save, with the byte-order mark that they
+// write. windows-1251 here knows only Cyrillic, ASCII and the few signs the tests use.
+QByteArray encoded(const QString &text, const QString &encoding)
+{
+    if (encoding == "UTF-16LE" || encoding == "UTF-16BE") {
+        const bool little = encoding == "UTF-16LE";
+        QStringEncoder encoder(little ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE);
+        return QByteArray(little ? "\xff\xfe" : "\xfe\xff") + QByteArray(encoder(text));
+    }
+    if (encoding == "windows-1251") {
+        const QHash<QChar, char> signs{{u'«', '\xab'}, {u'»', '\xbb'}, {u'Ё', '\xa8'},
+                                       {u'ё', '\xb8'}, {u'№', '\xb9'}, {u'—', '\x97'}};
+        QByteArray bytes;
+        for (const QChar character : text) {
+            const char16_t code = character.unicode();
+            bytes += code < 0x80                      ? static_cast<char>(code)
+                     : code >= 0x410 && code <= 0x44f ? static_cast<char>(0xc0 + code - 0x410)
+                                                      : signs.value(character, '?');
+        }
+        return bytes;
+    }
+    return (encoding == "UTF-8 with BOM" ? QByteArray("\xef\xbb\xbf") : QByteArray()) +
+           text.toUtf8();
 }
 
 QString refusal(const QByteArray &text)
@@ -47,6 +74,10 @@ private slots:
     void readsPairs();
     void takesTheAnswer_data();
     void takesTheAnswer();
+    void readsTheExercise_data();
+    void readsTheExercise();
+    void readsEveryEncoding_data();
+    void readsEveryEncoding();
 };
 
 void PuzzleFileTest::refusesBadText_data()
@@ -67,7 +98,7 @@ void PuzzleFileTest::refusesBadText_data()
         << QByteArray("\xe0 = \xe1\n") + two << "t.txt:1: is not UTF-8 text";
     QTest::addRow("no equals sign")
         << QByteArray("а = б\nпросто текст\nв = г\n")
-        << R"(t.txt:2: expected "word = explanation" or "answer: NAME")";
+        << R"(t.txt:2: expected "word = explanation", or a key such as "title:")";
     QTest::addRow("empty word") << two + " = обяснение\n"
                                 << "t.txt:3: the word before \"=\" is empty";
     QTest::addRow("empty explanation") << two + "\n\nдума =  \t\n"
@@ -92,6 +123,33 @@ void PuzzleFileTest::refusesBadText_data()
     QTest::addRow("second answer") << "answer: аб\n" + two + "answer: аб\n"
                                    << "t.txt:4: a second answer; the first is on line 1";
     QTest::addRow("empty answer") << "answer:  \n" + two << "t.txt:1: the answer is empty";
+    QTest::addRow("second answer in Bulgarian")
+        << "Answer: аб\n" + two + "ОТГОВОР: аб\n"
+        << "t.txt:4: a second answer; the first is on line 1";
+    const QString broken = QStringLiteral("а = б\r\nв = г\r\nд =  \r\n");
+    for (const char *encoding : {"UTF-8 with BOM", "UTF-16LE", "UTF-16BE", "windows-1251"}) {
+        QTest::addRow("%s: a refusal on line 3", encoding)
+            << encoded(broken, encoding) << "t.txt:3: the explanation after \"=\" is empty";
+    }
+    QTest::addRow("UTF-8 with BOM: a broken line") << "\xef\xbb\xbf# x\n" + two + "\xe0 = x\n"
+                                                   << "t.txt:4: is not UTF-8 text";
+    QTest::addRow("UTF-16LE: a lone surrogate")
+        << encoded("а = б\nв = г\n", "UTF-16LE") + QByteArray("\x00\xd8", 2)
+        << "t.txt:3: is not UTF-16LE text";
+    QTest::addRow("UTF-16BE: half a character at the end")
+        << encoded("а = б\nв = г\nд", "UTF-16BE") + "\x04"
+        << "t.txt:3: is not UTF-16BE text";
+    QTest::addRow("windows-1251: its unassigned byte")
+        << encoded("а = б\nв = г\n", "windows-1251") + "\x98 = x\n"
+        << "t.txt:3: has the byte 0x98, which is no character in windows-1251";
+    QTest::addRow("one UTF-8 word with a broken byte")
+        << QByteArray("# x\nкон\xff = a\nb = c\n") << "t.txt:2: is not UTF-8 text";
+    QTest::addRow("second title") << "# x\ntitle: Едно\n" + two + "заглавие: Друго\n"
+                                  << "t.txt:5: a second title; the first is on line 2";
+    QTest::addRow("empty title") << two + "Заглавие:\n"
+                                 << "t.txt:3: the title is empty";
+    QTest::addRow("empty instruction")
+        << "instructions: Прочети.\nуказания:  \t\n" + two << "t.txt:2: the instruction is empty";
 }
 
 void PuzzleFileTest::refusesBadText()
@@ -134,11 +192,13 @@ void PuzzleFileTest::reproducesTheBuiltInPuzzle()
     const puzzle::Puzzle shipped = puzzle::LoadPuzzle(QStringLiteral(PUZZLES_DIR "/khan.txt"));
     board::MasterRows builtIn = board::BuiltInPuzzle();
     builtIn.words[2] = "Евридика"; // the file's texts are trimmed
-    QCOMPARE(shipped.rows.words, builtIn.words);
-    QCOMPARE(shipped.rows.explanations, builtIn.explanations);
-    QCOMPARE(shipped.rows.wordKeys, builtIn.wordKeys);
-    QCOMPARE(shipped.rows.explanationKeys, builtIn.explanationKeys);
-    QCOMPARE(shipped.answer, QStringLiteral("хан Тервел"));
+    QCOMPARE(shipped.exercise.rows.words, builtIn.words);
+    QCOMPARE(shipped.exercise.rows.explanations, builtIn.explanations);
+    QCOMPARE(shipped.exercise.rows.wordKeys, builtIn.wordKeys);
+    QCOMPARE(shipped.exercise.rows.explanationKeys, builtIn.explanationKeys);
+    QCOMPARE(shipped.exercise.answer, "хан Тервел");
+    QCOMPARE(shipped.exercise.title, board::BuiltInExercise().title);
+    QCOMPARE(shipped.exercise.instructions, board::BuiltInExercise().instructions);
 }
 
 void PuzzleFileTest::readsPairs_data()
@@ -180,11 +240,11 @@ void PuzzleFileTest::readsPairs()
     QFETCH(Texts, explanations);
     QFETCH(Texts, explanationKeys);
 
-    const puzzle::Puzzle read = puzzle::ParsePuzzle(text, QStringLiteral("t.txt"));
-    QCOMPARE(read.rows.words, words);
-    QCOMPARE(read.rows.wordKeys, wordKeys);
-    QCOMPARE(read.rows.explanations, explanations);
-    QCOMPARE(read.rows.explanationKeys, explanationKeys);
+    const board::MasterRows read = puzzle::ParsePuzzle(text, QStringLiteral("t.txt")).exercise.rows;
+    QCOMPARE(read.words, words);
+    QCOMPARE(read.wordKeys, wordKeys);
+    QCOMPARE(read.explanations, explanations);
+    QCOMPARE(read.explanationKeys, explanationKeys);
 }
 
 void PuzzleFileTest::takesTheAnswer_data()
@@ -205,7 +265,79 @@ void PuzzleFileTest::takesTheAnswer()
 {
     QFETCH(QByteArray, text);
     QFETCH(QString, answer);
-    QCOMPARE(puzzle::ParsePuzzle(text, QStringLiteral("t.txt")).answer, answer);
+    QCOMPARE(
+        QString::fromStdString(puzzle::ParsePuzzle(text, QStringLiteral("t.txt")).exercise.answer),
+        answer);
+}
+
+void PuzzleFileTest::readsTheExercise_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<Texts>("instructions");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<Texts>("words");
+
+    const QByteArray pairs = "кон = а\nум = б\n";
+    QTest::addRow("no keys") << pairs << "Акроним" << Texts{} << "ку" << Texts{"кон", "ум"};
+    QTest::addRow("English keys")
+        << "title: Ханове\ninstructions: Първо.\ninstructions: Второ.\nanswer: КУ\n" + pairs
+        << "Ханове" << Texts{"Първо.", "Второ."} << "КУ" << Texts{"кон", "ум"};
+    QTest::addRow("Bulgarian keys, any case")
+        << "ЗАГЛАВИЕ: Ханове\nУказания: Първо.\nотговоР: ку\n" + pairs << "Ханове"
+        << Texts{"Първо."} << "ку" << Texts{"кон", "ум"};
+    QTest::addRow("blanks around a key, a colon in its value")
+        << "  Title :  Тема: ханове  \n" + pairs << "Тема: ханове" << Texts{} << "ку"
+        << Texts{"кон", "ум"};
+    QTest::addRow("instructions in order, between pairs")
+        << QByteArray("instructions: Първо.\nкон = а\nуказания: Второ.\nум = б\n") << "Акроним"
+        << Texts{"Първо.", "Второ."} << "ку" << Texts{"кон", "ум"};
+    QTest::addRow("a word with a colon is no key")
+        << QByteArray("Рим: град = а\nум = б\n") << "Акроним" << Texts{} << "Ру"
+        << Texts{"Рим: град", "ум"};
+}
+
+void PuzzleFileTest::readsTheExercise()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, title);
+    QFETCH(Texts, instructions);
+    QFETCH(QString, answer);
+    QFETCH(Texts, words);
+
+    const board::Exercise read = puzzle::ParsePuzzle(text, QStringLiteral("t.txt")).exercise;
+    QCOMPARE(QString::fromStdString(read.title), title);
+    QCOMPARE(read.caption, read.title);
+    QCOMPARE(read.instructions, instructions);
+    QCOMPARE(QString::fromStdString(read.answer), answer);
+    QCOMPARE(read.rows.words, words);
+}
+
+void PuzzleFileTest::readsEveryEncoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("encoding");
+
+    const QString text = QStringLiteral("заглавие: «ХАН» №1\r\nЁлха = ела — иглолистно дърво\r\n"
+                                        "юг = посока\r\n");
+    QTest::addRow("UTF-8") << encoded(text, "UTF-8") << "UTF-8";
+    QTest::addRow("UTF-8 with BOM") << encoded(text, "UTF-8 with BOM") << "UTF-8";
+    QTest::addRow("UTF-16LE") << encoded(text, "UTF-16LE") << "UTF-16LE";
+    QTest::addRow("UTF-16BE") << encoded(text, "UTF-16BE") << "UTF-16BE";
+    // "Н»" is also a well-formed UTF-8 sequence; one among many stray bytes decides nothing.
+    QTest::addRow("windows-1251") << encoded(text, "windows-1251") << "windows-1251";
+}
+
+void PuzzleFileTest::readsEveryEncoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, encoding);
+
+    const puzzle::Puzzle read = puzzle::ParsePuzzle(bytes, QStringLiteral("t.txt"));
+    QCOMPARE(puzzle::EncodingName(read.encoding), encoding);
+    QCOMPARE(read.exercise.title, "«ХАН» №1");
+    QCOMPARE(read.exercise.rows.words, Texts({"Ёлха", "юг"}));
+    QCOMPARE(read.exercise.rows.explanations, Texts({"ела — иглолистно дърво", "посока"}));
 }
 
 QTEST_APPLESS_MAIN(PuzzleFileTest)

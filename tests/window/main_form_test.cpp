@@ -9,8 +9,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -82,7 +85,10 @@ private slots:
     void playsAPuzzleFromAFile();
     void scrollsWideRows();
     void endsOnABoardError();
+    void endsOnABoardErrorWhileBuilt();
     void showsAFileError();
+    void opensAnotherPuzzle_data();
+    void opensAnotherPuzzle();
 
 private:
     ListBox *list(const char *name) const { return m_form->findChild<ListBox *>(name); }
@@ -95,6 +101,7 @@ private:
                   Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void choose(const QString &word, const QString &explanation);
     void verifyStartingPosition();
+    QString openFile(const QString &how, const QString &path);
 
     std::unique_ptr<MainForm> m_form;
 };
@@ -102,6 +109,7 @@ private:
 void MainFormTest::init()
 {
     m_form = std::make_unique<MainForm>();
+    QVERIFY(m_form->play(board::BuiltInExercise()));
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 }
@@ -506,7 +514,7 @@ void MainFormTest::captionsWithTheAddress()
 {
     QFETCH(QString, address);
     QFETCH(QString, caption);
-    QCOMPARE(WindowCaption(address), caption);
+    QCOMPARE(WindowCaption(address, "История - съставяне на акроним"), caption);
 }
 
 void MainFormTest::keepsTheInstructionsReadOnly()
@@ -588,7 +596,8 @@ void MainFormTest::playsAPuzzleFromAFile()
     file.write(text);
     file.close();
 
-    m_form = std::make_unique<MainForm>(puzzle::LoadPuzzle(file.fileName()).rows);
+    m_form = std::make_unique<MainForm>();
+    QVERIFY(m_form->play(puzzle::LoadPuzzle(file.fileName()).exercise));
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     QCOMPARE(list("List3")->count(), 40);
@@ -612,11 +621,13 @@ void MainFormTest::playsAPuzzleFromAFile()
 
 void MainFormTest::scrollsWideRows()
 {
-    m_form = std::make_unique<MainForm>(
-        board::MasterRows{{"Константинополски", "б"},
-                          {"много дълго обяснение, " + std::string(20, 'x'), "y"},
-                          {"0", "1"},
-                          {"0", "1"}});
+    m_form = std::make_unique<MainForm>();
+    board::Exercise wide;
+    wide.rows = {{"Константинополски", "б"},
+                 {"много дълго обяснение, " + std::string(20, 'x'), "y"},
+                 {"0", "1"},
+                 {"0", "1"}};
+    QVERIFY(m_form->play(wide));
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     QVERIFY(list("List1_0")->horizontalScrollBar()->maximum() > 0);
@@ -626,8 +637,10 @@ void MainFormTest::scrollsWideRows()
 void MainFormTest::endsOnABoardError()
 {
     // A key beyond the acronym's slots makes the column refuse the write.
-    m_form = std::make_unique<MainForm>(
-        board::MasterRows{{"a", "b"}, {"x", "y"}, {"0", "5"}, {"0", "5"}});
+    m_form = std::make_unique<MainForm>();
+    board::Exercise beyond;
+    beyond.rows = {{"a", "b"}, {"x", "y"}, {"0", "5"}, {"0", "5"}};
+    QVERIFY(m_form->play(beyond));
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 
@@ -659,6 +672,134 @@ void MainFormTest::showsAFileError()
     });
     ShowFileError(QStringLiteral("t.txt:4: the word before \"=\" is empty"));
     QCOMPARE(shown, QStringLiteral("t.txt:4: the word before \"=\" is empty"));
+}
+
+void MainFormTest::endsOnABoardErrorWhileBuilt()
+{
+    // Fewer explanations than words: the reset reads past the end of a master column.
+    board::Exercise short_;
+    short_.rows = {{"a", "b"}, {"x"}, {"0", "1"}, {"0"}};
+    m_form = std::make_unique<MainForm>();
+    QString message;
+    QTimer::singleShot(0, m_form.get(), [&message] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            message = box->text();
+            box->accept();
+        }
+    });
+    QVERIFY(!m_form->play(short_));
+    QVERIFY2(message.startsWith("Програмата спира поради грешка:\nList: position 1"),
+             qPrintable(message));
+}
+
+// Opens the file as a teacher would, by Ctrl+O and the file dialog or by a drop, and returns the
+// text of the message box that refused it, if one did.
+QString MainFormTest::openFile(const QString &how, const QString &path)
+{
+    QString refusal;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&refusal, &path] {
+        // The path is typed into the dialog's file name box, as a teacher may, and Return accepts.
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (name && name->text().isEmpty()) {
+                name->setText(path);
+                QTest::keyClick(name, Qt::Key_Return);
+            }
+        } else if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            refusal = box->text();
+            box->accept();
+        }
+    });
+    answer.start(10);
+    if (how == "Ctrl+O") {
+        QApplication::setActiveWindow(m_form.get());
+        [&] { QVERIFY(QTest::qWaitForWindowActive(m_form.get())); }();
+        QTest::keyClick(list("List1_0"), Qt::Key_O, Qt::ControlModifier);
+    } else {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        const QPoint centre = m_form->rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_form.get(), &enter);
+        [&] { QVERIFY(enter.isAccepted()); }();
+        QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_form.get(), &drop);
+    }
+    return refusal;
+}
+
+void MainFormTest::opensAnotherPuzzle_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("title");        // empty: the file is refused
+    QTest::addColumn<QString>("instructions"); // the start of the box's text
+
+    const QByteArray pairs = "кон = животно\nум = разум\n";
+    const QByteArray own = "title: Коне\ninstructions: Първо това.\ninstructions: После онова.\n";
+    for (const char *how : {"Ctrl+O", "drop"}) {
+        QTest::addRow("%s, own title and instructions", how) << how << own + pairs << "Коне"
+                                                             << "Първо това.\nПосле онова.\n";
+        QTest::addRow("%s, no title nor instructions", how) << how << pairs << "Акроним"
+                                                            << "Избери дума и нейното пояснение";
+        QTest::addRow("%s, refused", how) << how << own + "кон =\n"
+                                          << ""
+                                          << "";
+    }
+}
+
+void MainFormTest::opensAnotherPuzzle()
+{
+    QFETCH(QString, how);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, title);
+    QFETCH(QString, instructions);
+
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("коне.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    // A game in progress: one pair matched, a word selected.
+    choose("хазари", explanations[5]);
+    clickRow(list("List1_0"), "рицар");
+    const QStringList wordsBefore = rows(list("List1_0"));
+    const QStringList slotsBefore = rows(list("List3"));
+    const QString instructionsBefore =
+        m_form->findChild<QPlainTextEdit *>("Text1_0")->toPlainText();
+    QCOMPARE(m_form->windowTitle(), "История - съставяне на акроним");
+
+    const QString refusal = openFile(how, path);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+    const QString heading = m_form->findChild<QLabel *>("Label1_0")->text();
+    const QString shownInstructions = m_form->findChild<QPlainTextEdit *>("Text1_0")->toPlainText();
+    if (title.isEmpty()) {
+        QCOMPARE(refusal, path + ":4: the explanation after \"=\" is empty");
+        QCOMPARE(rows(list("List1_0")), wordsBefore);
+        QCOMPARE(rows(list("List3")), slotsBefore);
+        QCOMPARE(list("List1_0")->ListIndex(), wordsBefore.indexOf("рицар"));
+        QCOMPARE(list("List1_1")->ListIndex(), -1);
+        QCOMPARE(m_form->windowTitle(), "История - съставяне на акроним");
+        QCOMPARE(heading, "История - акроним\n");
+        QCOMPARE(shownInstructions, instructionsBefore);
+        return;
+    }
+    QCOMPARE(refusal, QString());
+    QCOMPARE(m_form->windowTitle(), title);
+    QCOMPARE(heading, title + "\n");
+    QVERIFY2(shownInstructions.startsWith(instructions), qPrintable(shownInstructions));
+    QVERIFY(!shownInstructions.contains("хан"));
+    QCOMPARE(rows(list("List1_0")), QStringList({"кон", "ум"}));
+    QCOMPARE(rows(list("List1_1")), QStringList({"животно", "разум"}));
+    QCOMPARE(rows(list("List3")), QStringList({" ", " "}));
+    QCOMPARE(list("List1_0")->ListIndex(), -1);
+    choose("ум", "разум");
+    QCOMPARE(rows(list("List3")), QStringList({" ", "у"}));
 }
 
 QTEST_MAIN(MainFormTest)

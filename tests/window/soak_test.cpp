@@ -42,6 +42,7 @@ void SoakTest::playsAtRandom()
     QRandomGenerator random(seed);
 
     MainForm form;
+    QVERIFY(form.play(board::BuiltInExercise()));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QApplication::setActiveWindow(&form);
