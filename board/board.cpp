@@ -51,18 +51,24 @@ void ResetBoard(const Board &board)
     }
 }
 
-void CheckChoice(const Board &board)
+Choice CheckChoice(const Board &board)
 {
     const int word = board.List1(0).ListIndex();
     const int explanation = board.List1(1).ListIndex();
     if (word < 0 || explanation < 0) {
-        return;
+        return {};
     }
 
+    Choice choice;
+    choice.outcome = Choice::Outcome::Wrong;
+    choice.word = board.List1(0).List(word);
     const int wordKey = KeyValue(board.List1(2).List(word));
     const int explanationKey = KeyValue(board.List1(3).List(explanation));
     if (wordKey == explanationKey) {
-        board.List3().List(wordKey, FirstCharacter(board.List1(0).List(word)));
+        choice.outcome = Choice::Outcome::Right;
+        choice.slot = wordKey;
+        choice.letter = FirstCharacter(choice.word);
+        board.List3().List(wordKey, choice.letter);
         board.List1(0).RemoveItem(word);
         board.List1(1).RemoveItem(explanation);
         board.List1(2).RemoveItem(word);
@@ -70,6 +76,7 @@ void CheckChoice(const Board &board)
     }
     board.List1(0).ListIndex(-1);
     board.List1(1).ListIndex(-1);
+    return choice;
 }
 
 int KeyValue(std::string_view text)

@@ -53,10 +53,27 @@ struct MemoryBoard
 /// row by row, and List3 holds one blank for each master word. Nothing is selected afterwards.
 void ResetBoard(const Board &board);
 
+/// What one judgement came to, for the window to tell the learner.
+struct Choice
+{
+    enum class Outcome
+    {
+        NoChoice,
+        Wrong,
+        Right
+    };
+    Outcome outcome = Outcome::NoChoice;
+    /// The selected word, unless nothing was judged.
+    std::string word;
+    /// For a right pair: the slot that got the word's first character, and that character.
+    int slot = -1;
+    std::string letter;
+};
+
 /// Judges the selected word against the selected explanation. When their keys are equal, the word's
 /// first character goes into the List3 slot named by the key and both rows leave the board with
 /// their keys. When both lists had a selection, both are cleared; otherwise nothing changes.
-void CheckChoice(const Board &board);
+Choice CheckChoice(const Board &board);
 
 /// A key read as a number: leading blanks skipped, then the decimal numeral at the start; 0 when
 /// the text does not start with one. Throws BoardError when the numeral does not fit an int.

@@ -3,6 +3,7 @@
 
 #include "flat_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -32,4 +33,16 @@ void FlatButton::paintEvent(QPaintEvent * /*event*/)
         focus.backgroundColor = m_face;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+}
+
+void FlatButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

@@ -8,6 +8,7 @@
 
 /// A push button with a flat face in its own colour, drawn the same under every platform style:
 /// the face, a one-pixel edge, the caption centred, a dotted focus frame when it has the focus.
+/// Return and Enter press it, as Space does.
 class FlatButton : public QPushButton
 {
     Q_OBJECT
@@ -17,6 +18,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QColor m_face;

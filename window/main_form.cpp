@@ -3,6 +3,7 @@
 
 #include "main_form.h"
 
+#include "announcer.h"
 #include "build_settings.h"
 #include "flat_button.h"
 #include "hamburger.xpm"
@@ -144,11 +145,10 @@ MainForm::MainForm(QWidget *parent)
     m_list1[1]->setAccessibleName(QStringLiteral("Пояснение"));
     m_list3->setAccessibleName(QStringLiteral("Анаграма"));
 
-    const std::array<FlatButton *, 2> command1{
-        place(new FlatButton(QStringLiteral("Избрах"), QColor(128, 255, 128), this),
-              QStringLiteral("Command1_0"), twips(720, 3000, 1815, 285)),
-        place(new FlatButton(QStringLiteral("Чисти"), QColor(255, 128, 128), this),
-              QStringLiteral("Command1_1"), twips(5640, 3000, 1815, 285))};
+    m_command1 = {place(new FlatButton(QStringLiteral("Избрах"), QColor(128, 255, 128), this),
+                        QStringLiteral("Command1_0"), twips(720, 3000, 1815, 285)),
+                  place(new FlatButton(QStringLiteral("Чисти"), QColor(255, 128, 128), this),
+                        QStringLiteral("Command1_1"), twips(5640, 3000, 1815, 285))};
 
     m_instructions =
         place(makeText(this, QString()), QStringLiteral("Text1_0"), twips(120, 3480, 8775, 1815));
@@ -157,15 +157,17 @@ MainForm::MainForm(QWidget *parent)
 
     setTabOrder(m_instructions, m_list1[0]);
     setTabOrder(m_list1[0], m_list1[1]);
-    setTabOrder(m_list1[1], command1[0]);
-    setTabOrder(command1[0], m_list3);
-    setTabOrder(m_list3, command1[1]);
+    setTabOrder(m_list1[1], m_command1[0]);
+    setTabOrder(m_command1[0], m_list3);
+    setTabOrder(m_list3, m_command1[1]);
     m_instructions->setFocus();
 
     for (int index = 0; index < 2; ++index) {
-        connect(command1[index], &QPushButton::clicked, this,
+        connect(m_command1[static_cast<std::size_t>(index)], &QPushButton::clicked, this,
                 [this, index] { Command1Click(index); });
     }
+
+    m_announcer = new Announcer(this);
 
     // Puzzle files come by Ctrl+O or by a drop; the authored layout has no menu bar.
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
@@ -186,6 +188,8 @@ bool MainForm::play(const board::Exercise &exercise)
         paragraphs += QString::fromStdString(paragraph) + u'\n';
     }
     m_instructions->setPlainText(paragraphs);
+    m_answer = QString::fromStdString(exercise.answer);
+    m_wrongTries = 0;
     try {
         for (board::MemoryColumn &master : m_list2) {
             master.Clear();
@@ -211,13 +215,39 @@ void MainForm::Command1Click(int index)
     // Nothing may leave an event handler by exception: Qt's event loop cannot carry it.
     try {
         if (index == 0) {
-            board::CheckChoice(columns());
+            tell(board::CheckChoice(columns()));
         } else if (index == 1) {
             board::ResetBoard(columns());
+            m_wrongTries = 0;
         }
     } catch (const std::exception &error) {
         report(error);
         QCoreApplication::exit(EXIT_FAILURE);
+    }
+}
+
+void MainForm::tell(const board::Choice &choice)
+{
+    const QString word = QString::fromStdString(choice.word).trimmed();
+    if (choice.outcome == board::Choice::Outcome::Wrong) {
+        ++m_wrongTries;
+        m_announcer->say(word + QStringLiteral(": двойката не е вярна."));
+        return;
+    }
+    if (choice.outcome != board::Choice::Outcome::Right) {
+        return;
+    }
+    m_list3->scrollToItem(m_list3->item(choice.slot));
+    m_announcer->say(QStringLiteral("%1: буква %2, %3 от %4")
+                         .arg(word, QString::fromStdString(choice.letter))
+                         .arg(choice.slot + 1)
+                         .arg(m_list3->ListCount()));
+    if (m_list1[0]->ListCount() == 0) {
+        QMessageBox::information(this, windowTitle(),
+                                 QStringLiteral("Браво! Акронимът е готов: «%1».\n"
+                                                "Грешни опити: %2.")
+                                     .arg(m_answer)
+                                     .arg(m_wrongTries));
     }
 }
 

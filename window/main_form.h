@@ -11,6 +11,8 @@
 #include <array>
 #include <exception>
 
+class Announcer;
+class FlatButton;
 class ListBox;
 class QLabel;
 class QPlainTextEdit;
@@ -31,7 +33,9 @@ QFont FormFont();
 void ShowFileError(const QString &message, QWidget *parent = nullptr);
 
 /// The program's only window. It lays out its controls; play() puts an exercise on the board, and
-/// from then on "Избрах" runs the pair check and "Чисти" the reset. Ctrl+O, or a file dropped on
+/// from then on "Избрах" runs the pair check and "Чисти" the reset. Each judged pair is told to
+/// screen readers, a filled slot is scrolled into sight, and the last one brings a message that
+/// spells the answer and counts the wrong tries. Ctrl+O, or a file dropped on
 /// the window, replaces the exercise with one from a puzzle file; a file that cannot be played is
 /// explained in a message box and the game goes on as it was.
 /// A board error ends the program: a message box says what failed, and the event loop exits with
@@ -58,15 +62,20 @@ protected:
 
 private:
     void Command1Click(int index);
+    void tell(const board::Choice &choice);
     void chooseFile();
     void open(const QString &path);
     void report(const std::exception &error);
 
     QLabel *m_heading = nullptr;
+    std::array<FlatButton *, 2> m_command1{};
+    Announcer *m_announcer = nullptr; // tells screen readers how a press came out
     QPlainTextEdit *m_instructions = nullptr;
     std::array<ListBox *, 2> m_list1{};        // List1(0) and List1(1), the words and explanations
     std::array<board::MemoryColumn, 2> m_keys; // List1(2) and List1(3), their keys
     std::array<board::MemoryColumn, 4> m_list2;
     ListBox *m_list3 = nullptr;
-    QString m_folder; // where the last puzzle file came from
+    QString m_answer;
+    int m_wrongTries = 0; // in this game, since the last reset
+    QString m_folder;     // where the last puzzle file came from
 };

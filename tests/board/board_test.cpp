@@ -45,13 +45,13 @@ public:
     }
 
     // Selects the rows with these texts, or nothing where a text is not given, and presses.
-    void choose(const std::optional<std::string> &word,
-                const std::optional<std::string> &explanation) const
+    Choice choose(const std::optional<std::string> &word,
+                  const std::optional<std::string> &explanation) const
     {
         m_board.List1(0).ListIndex(word ? checks::RowOf(m_board.List1(0), *word) : -1);
         m_board.List1(1).ListIndex(explanation ? checks::RowOf(m_board.List1(1), *explanation)
                                                : -1);
-        CheckChoice(m_board);
+        return CheckChoice(m_board);
     }
 
     void playWholeGame() const
@@ -143,7 +143,14 @@ class ChoiceTest : public BoardTest, public ::testing::WithParamInterface<Choice
 TEST_P(ChoiceTest, JudgesThePair)
 {
     const ChoiceCase &choice = GetParam();
-    choose(choice.word, choice.explanation);
+    const Choice judged = choose(choice.word, choice.explanation);
+    const bool judges = choice.word && choice.explanation;
+    EXPECT_EQ(judged.outcome, choice.matches ? Choice::Outcome::Right
+                              : judges       ? Choice::Outcome::Wrong
+                                             : Choice::Outcome::NoChoice);
+    EXPECT_EQ(judged.word, judges ? *choice.word : "");
+    EXPECT_EQ(judged.slot, choice.matches ? choice.slot : -1);
+    EXPECT_EQ(judged.letter, choice.matches ? choice.letter : "");
 
     const MasterRows &masters = BuiltInPuzzle();
     Texts words = masters.words;

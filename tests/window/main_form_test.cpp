@@ -89,6 +89,12 @@ private slots:
     void showsAFileError();
     void opensAnotherPuzzle_data();
     void opensAnotherPuzzle();
+    void tellsScreenReaders_data();
+    void tellsScreenReaders();
+    void pressesButtonsWithReturnAndEnter_data();
+    void pressesButtonsWithReturnAndEnter();
+    void scrollsTheFilledSlotIntoSight();
+    void endsTheGameWithAMessage();
 
 private:
     ListBox *list(const char *name) const { return m_form->findChild<ListBox *>(name); }
@@ -104,10 +110,21 @@ private:
     QString openFile(const QString &how, const QString &path);
 
     std::unique_ptr<MainForm> m_form;
+    QTimer m_closer;    // closes a finished game's message, as Return would
+    QStringList m_told; // what those messages said
 };
 
 void MainFormTest::init()
 {
+    m_told.clear();
+    connect(&m_closer, &QTimer::timeout, this, [this] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box && box->icon() == QMessageBox::Information) {
+            m_told << box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    m_closer.start(10);
     m_form = std::make_unique<MainForm>();
     QVERIFY(m_form->play(board::BuiltInExercise()));
     m_form->show();
@@ -116,6 +133,8 @@ void MainFormTest::init()
 
 void MainFormTest::cleanup()
 {
+    m_closer.stop();
+    m_closer.disconnect();
     m_form.reset();
 }
 
@@ -274,6 +293,12 @@ void MainFormTest::playsAWholeGameByKeyboard()
         QCOMPARE(QApplication::focusWidget(), button(0));
         keys(Qt::Key_Space);
         QCOMPARE(list("List1_0")->count(), 8 - round);
+        if (round == 8) {
+            // The finished game's message took the focus; closed, it gives it back.
+            QCOMPARE(m_told.size(), 1);
+            QApplication::setActiveWindow(m_form.get());
+            QTRY_COMPARE(QApplication::focusWidget(), button(0));
+        }
         keys(Qt::Key_Tab, Qt::ShiftModifier);
         keys(Qt::Key_Tab, Qt::ShiftModifier);
         keys(Qt::Key_Tab, Qt::ShiftModifier);
@@ -324,13 +349,14 @@ void MainFormTest::placesEveryControl()
 
 void MainFormTest::keepsTheHiddenControlsHidden()
 {
-    // The key and master columns are no controls at all; the quotation is one, never shown.
+    // The key and master columns are no controls at all; the quotation is one, never shown. The
+    // announcer for screen readers has no size: nothing of it is seen.
     const QStringList shown{"Command1_0", "Command1_1", "Label1_0", "Label1_1", "Label1_2",
                             "Label1_3",   "List1_0",    "List1_1",  "List3",    "Text1_0"};
     const auto verifyShown = [this, &shown] {
         QStringList visible;
         for (const QWidget *control : m_form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (control->isVisible()) {
+            if (control->isVisible() && !control->size().isEmpty()) {
                 visible << control->objectName();
             }
         }
@@ -800,6 +826,108 @@ void MainFormTest::opensAnotherPuzzle()
     QCOMPARE(list("List1_0")->ListIndex(), -1);
     choose("ум", "разум");
     QCOMPARE(rows(list("List3")), QStringList({" ", "у"}));
+}
+
+void MainFormTest::tellsScreenReaders_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("explanation");
+    QTest::addColumn<QString>("told"); // empty: nothing
+
+    QTest::addRow("right pair") << "Аспарух" << explanations[0] << "Аспарух: буква А, 2 от 9";
+    QTest::addRow("right pair, trailing blank")
+        << "Евридика " << explanations[4] << "Евридика: буква Е, 5 от 9";
+    QTest::addRow("wrong pair") << "таран" << explanations[0] << "таран: двойката не е вярна.";
+    QTest::addRow("word only") << "таран"
+                               << ""
+                               << "";
+}
+
+void MainFormTest::tellsScreenReaders()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, explanation);
+    QFETCH(QString, told);
+
+    choose(word, explanation);
+    auto *announcer = m_form->findChild<QWidget *>("Announcer");
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(announcer);
+    QCOMPARE(accessible->role(), QAccessible::Notification);
+    QCOMPARE(announcer->isVisible(), !told.isEmpty());
+    QCOMPARE(accessible->text(QAccessible::Name), told);
+    QVERIFY(announcer->size().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), button(0));
+}
+
+void MainFormTest::pressesButtonsWithReturnAndEnter_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::addRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::addRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+}
+
+void MainFormTest::pressesButtonsWithReturnAndEnter()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    const auto press = [&](int index) {
+        button(index)->setFocus();
+        QTest::keyClick(button(index), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    };
+    clickRow(list("List1_0"), "хазари");
+    clickRow(list("List1_1"), explanations[5]);
+    press(0);
+    QCOMPARE(rows(list("List3"))[0], "х");
+    press(1);
+    verifyStartingPosition();
+}
+
+void MainFormTest::scrollsTheFilledSlotIntoSight()
+{
+    // Slot 7 of nine is below the seven rows that the acronym list shows.
+    list("List3")->setCurrentRow(0);
+    choose("Елена", explanations[7]);
+    ListBox *acronym = list("List3");
+    QVERIFY(acronym->viewport()->rect().contains(acronym->visualItemRect(acronym->item(7))));
+    QCOMPARE(acronym->ListIndex(), 0);
+    choose("хазари", explanations[5]);
+    QVERIFY(acronym->viewport()->rect().contains(acronym->visualItemRect(acronym->item(0))));
+    QCOMPARE(acronym->ListIndex(), 0);
+}
+
+void MainFormTest::endsTheGameWithAMessage()
+{
+    // Two wrong tries, then every pair; the board stays finished behind the message.
+    choose("таран", explanations[0]);
+    choose("таран", explanations[1]);
+    for (int word = 0; word < 9; ++word) {
+        QVERIFY(m_told.isEmpty());
+        choose(words[word], explanations[partner[word]]);
+    }
+    QCOMPARE(m_told, QStringList{"Браво! Акронимът е готов: «хан Тервел».\nГрешни опити: 2."});
+    QCOMPARE(rows(list("List3")), khan);
+    QVERIFY(m_form->isVisible());
+
+    choose("", "");
+    QCOMPARE(m_told.size(), 1);
+
+    // «Чисти» starts again, and the count with it; a puzzle's own answer is spelt.
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    for (int word = 8; word >= 0; --word) {
+        choose(words[word], explanations[partner[word]]);
+    }
+    QCOMPARE(m_told.last(), "Браво! Акронимът е готов: «хан Тервел».\nГрешни опити: 0.");
+
+    board::Exercise own;
+    own.rows = {{"а", "б"}, {"x", "y"}, {"0", "1"}, {"0", "1"}};
+    own.answer = "Аб";
+    QVERIFY(m_form->play(own));
+    choose("а", "y");
+    choose("а", "x");
+    choose("б", "y");
+    QCOMPARE(m_told.last(), "Браво! Акронимът е готов: «Аб».\nГрешни опити: 1.");
 }
 
 QTEST_MAIN(MainFormTest)

@@ -54,11 +54,16 @@ void SoakTest::playsAtRandom()
     const std::array<QPushButton *, 2> buttons{form.findChild<QPushButton *>("Command1_0"),
                                                form.findChild<QPushButton *>("Command1_1")};
 
-    // An error message would stop the program: close it and report it.
+    // A finished game's message is closed as a learner would; an error message would stop the
+    // program: close it and report it.
     QString errorShown;
     QTimer watch;
     connect(&watch, &QTimer::timeout, this, [&errorShown] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            if (box->icon() == QMessageBox::Information) {
+                QTest::keyClick(box, Qt::Key_Escape);
+                return;
+            }
             errorShown = box->text();
             box->reject();
         }
@@ -70,7 +75,7 @@ void SoakTest::playsAtRandom()
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
                           list->visualItemRect(list->item(row)).center());
     };
-    const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 10> keys{{
+    const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 11> keys{{
         {Qt::Key_Up, Qt::NoModifier},
         {Qt::Key_Down, Qt::NoModifier},
         {Qt::Key_Home, Qt::NoModifier},
@@ -78,6 +83,7 @@ void SoakTest::playsAtRandom()
         {Qt::Key_PageDown, Qt::NoModifier},
         {Qt::Key_Space, Qt::NoModifier},
         {Qt::Key_Space, Qt::ControlModifier},
+        {Qt::Key_Return, Qt::NoModifier},
         {Qt::Key_Tab, Qt::NoModifier},
         {Qt::Key_Tab, Qt::ShiftModifier},
         {Qt::Key_Down, Qt::ControlModifier},
@@ -98,6 +104,11 @@ void SoakTest::playsAtRandom()
                            .arg(list->objectName());
             }
         } else if (kind < 14) {
+            // After a finished game's message the offscreen platform leaves no window active.
+            if (QApplication::focusWidget() == nullptr) {
+                QApplication::setActiveWindow(&form);
+                QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+            }
             const auto &[key, modifiers] = keys[random.bounded(static_cast<quint32>(keys.size()))];
             QTest::keyClick(QApplication::focusWidget(), key, modifiers);
             done = QStringLiteral("key %1 (modifiers %2) in %3")
