@@ -8,16 +8,27 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QImageWriter>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
 #include <QScreen>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
+#include <utility>
 
 namespace {
 
 constexpr int usageError = 1;
 constexpr int puzzleError = 2;
+
+// The program's own messages, in the user's language.
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(acronym)
+};
 
 int fail(const QString &message, int status = usageError)
 {
@@ -37,6 +48,60 @@ bool hasDisplay()
 #endif
 }
 
+// The options, described in the language of the translations installed when it is made.
+struct CommandLine
+{
+    QCommandLineParser parser;
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption screenshot{
+        QStringLiteral("screenshot"),
+        Text::tr("Render the window as it first appears into FILE (PNG), then exit. "
+                 "Needs no display."),
+        Text::tr("FILE")};
+    QCommandLineOption check{
+        QStringLiteral("check"),
+        Text::tr("Check the puzzle FILE, and any further FILEs, without opening a window: print "
+                 "each one's answer, number of pairs and encoding, or what is wrong. Exit status "
+                 "2 when any file cannot be played, 0 otherwise."),
+        Text::tr("FILE")};
+
+    CommandLine()
+    {
+        parser.setApplicationDescription(QString::fromStdString(board::BuiltInExercise().caption));
+        parser.addOption(screenshot);
+        parser.addOption(check);
+        parser.addPositionalArgument(Text::tr("FILE"),
+                                     Text::tr("A puzzle file to play instead of the built-in "
+                                              "puzzle; the README describes the format."),
+                                     Text::tr("[FILE]"));
+    }
+
+    // Help, version and mistakes are for the terminal: answered here, they end the program.
+    bool answersAtOnce() const
+    {
+        return parser.isSet(help) || parser.isSet(version) ||
+               parser.isSet(QStringLiteral("help-all"));
+    }
+};
+
+// Our messages, and Qt's own where its translations are installed, in the user's language.
+void installTranslations(QCoreApplication &app)
+{
+    const QLocale locale;
+    for (const auto &[name, folder] :
+         {std::pair{QStringLiteral("acronym"), QStringLiteral(":/i18n")},
+          std::pair{QStringLiteral("qtbase"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)}}) {
+        auto *translator = new QTranslator(&app);
+        if (translator->load(locale, name, QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(translator);
+        } else {
+            delete translator;
+        }
+    }
+}
+
 // Reports on each file: its answer, pairs and encoding, or why it cannot be played. With several
 // files, each report starts with the file's name.
 int checkPuzzles(const QStringList &paths)
@@ -48,9 +113,13 @@ int checkPuzzles(const QStringList &paths)
         }
         try {
             const puzzle::Puzzle puzzle = puzzle::LoadPuzzle(path);
-            std::printf("answer: %s\npairs: %zu\nencoding: %s\n", puzzle.exercise.answer.c_str(),
-                        puzzle.exercise.rows.words.size(),
-                        qUtf8Printable(puzzle::EncodingName(puzzle.encoding)));
+            std::printf(
+                "%s\n%s\n%s\n",
+                qUtf8Printable(
+                    Text::tr("answer: %1").arg(QString::fromStdString(puzzle.exercise.answer))),
+                qUtf8Printable(Text::tr("pairs: %1").arg(puzzle.exercise.rows.words.size())),
+                qUtf8Printable(
+                    Text::tr("encoding: %1").arg(puzzle::EncodingName(puzzle.encoding))));
         } catch (const puzzle::PuzzleError &error) {
             std::fflush(stdout);
             status = fail(QString::fromUtf8(error.what()), puzzleError);
@@ -60,17 +129,20 @@ int checkPuzzles(const QStringList &paths)
     return status;
 }
 
+// Renders the window at the screen's device pixel ratio, so that a scaled screen gets a sharp
+// picture of the whole window.
 int saveScreenshot(MainForm &form, const QString &file)
 {
     QApplication::processEvents();
     // The offscreen platform keeps what it painted: take that rather than paint it all again.
-    const QPixmap picture = QGuiApplication::platformName() == QLatin1String("offscreen")
+    const QPixmap picture = QGuiApplication::platformName() == QLatin1String("offscreen") &&
+                                    form.devicePixelRatio() == 1.0
                                 ? form.screen()->grabWindow(form.winId())
                                 : form.grab();
     QImageWriter writer(file, "png");
     if (!writer.write(picture.toImage())) {
-        return fail(QStringLiteral("cannot write the screenshot to \"%1\": %2")
-                        .arg(file, writer.errorString()));
+        return fail(
+            Text::tr("cannot write the screenshot to \"%1\": %2").arg(file, writer.errorString()));
     }
     return 0;
 }
@@ -82,49 +154,36 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("acronym"));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(build::version));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromStdString(board::BuiltInExercise().caption));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption screenshot(
-        QStringLiteral("screenshot"),
-        QStringLiteral("Render the window as it first appears into FILE (PNG), then exit. "
-                       "Needs no display."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption check(
-        QStringLiteral("check"),
-        QStringLiteral("Check the puzzle FILE, and any further FILEs, without opening a window: "
-                       "print each one's answer, number of pairs and encoding, or what is wrong. "
-                       "Exit status 2 when any file cannot be played, 0 otherwise."),
-        QStringLiteral("FILE"));
-    parser.addOption(screenshot);
-    parser.addOption(check);
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("A puzzle file to play instead of the built-in "
-                                                "puzzle; the README describes the format."),
-                                 QStringLiteral("[FILE]"));
-
     QStringList arguments;
     for (int index = 0; index < argc; ++index) {
         arguments << QString::fromLocal8Bit(argv[index]);
     }
-    if (!parser.parse(arguments) || parser.isSet(help) || parser.isSet(version) ||
-        parser.isSet(QStringLiteral("help-all"))) {
-        // Help, version and mistakes are answered on the terminal, with no display needed.
-        const QCoreApplication app(argc, argv);
-        parser.process(app);
+    // A first reading only decides which application object the program needs; the options are
+    // read again once the translations are in place.
+    std::optional<CommandLine> line(std::in_place);
+    const bool understood = line->parser.parse(arguments);
+    const bool screenshot = understood && line->parser.isSet(line->screenshot);
+    const bool window = understood && !line->answersAtOnce() && !line->parser.isSet(line->check) &&
+                        (screenshot || hasDisplay());
+    if (screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    const QStringList files = parser.positionalArguments();
-    if (parser.isSet(check)) {
-        return checkPuzzles(parser.values(check) + files);
-    }
-    if (files.size() > 1) {
-        return fail(
-            QStringLiteral("one puzzle file at a time, not %1 (see --help)").arg(files.size()));
+    const std::unique_ptr<QCoreApplication> app =
+        window ? std::make_unique<QApplication>(argc, argv)
+               : std::make_unique<QCoreApplication>(argc, argv);
+    installTranslations(*app);
+    line.emplace();
+    QCommandLineParser &parser = line->parser;
+    if (!parser.parse(arguments) || line->answersAtOnce()) {
+        parser.process(*app);
     }
 
-    if (parser.isSet(screenshot) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(line->check)) {
+        return checkPuzzles(parser.values(line->check) + files);
+    }
+    if (files.size() > 1) {
+        return fail(Text::tr("one puzzle file at a time, not %1 (see --help)").arg(files.size()));
     }
     std::optional<puzzle::Puzzle> chosen;
     if (!files.isEmpty()) {
@@ -132,19 +191,17 @@ int main(int argc, char *argv[])
             chosen = puzzle::LoadPuzzle(files.first());
         } catch (const puzzle::PuzzleError &error) {
             const QString message = QString::fromUtf8(error.what());
-            if (!parser.isSet(screenshot) && hasDisplay()) {
-                const QApplication app(argc, argv);
+            if (window && !screenshot) {
                 ShowFileError(message);
             }
             return fail(message, puzzleError);
         }
     }
-    if (!hasDisplay()) {
-        return fail(QStringLiteral("there is no display to open the window on; "
-                                   "--screenshot FILE renders it into a picture instead"));
+    if (!window) {
+        return fail(Text::tr("there is no display to open the window on; "
+                             "--screenshot FILE renders it into a picture instead"));
     }
 
-    QApplication app(argc, argv);
     // The default font is never looked up when the form's is the application's from the start.
     QApplication::setFont(FormFont());
     MainForm form;
@@ -152,8 +209,8 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
     form.show();
-    if (parser.isSet(screenshot)) {
-        return saveScreenshot(form, parser.value(screenshot));
+    if (screenshot) {
+        return saveScreenshot(form, parser.value(line->screenshot));
     }
     return QApplication::exec();
 }

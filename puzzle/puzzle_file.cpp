@@ -6,6 +6,7 @@
 #include "board.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QLocale>
@@ -25,15 +26,16 @@ struct Pair
     QString explanation;
 };
 
+// The reader's messages, in the user's language.
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(puzzle)
+};
+
 [[noreturn]] void fail(const QString &fileName, int line, const QString &what)
 {
     const QString where = line > 0 ? QStringLiteral("%1:%2").arg(fileName).arg(line) : fileName;
     throw PuzzleError((where + QStringLiteral(": ") + what).toStdString());
-}
-
-QString quoted(const QString &text)
-{
-    return u'"' + text + u'"';
 }
 
 // The text's control characters, tabs aside, have no place in a row.
@@ -110,21 +112,23 @@ public:
             return;
         }
         if (hasControlCharacter(content)) {
-            fail(m_fileName, line, QStringLiteral("has a control character"));
+            fail(m_fileName, line, Text::tr("has a control character"));
         }
         const qsizetype colon = content.indexOf(u':');
         const Key key = colon > 0 ? keyNamed(content.first(colon).trimmed()) : Key::None;
         const QString value = key == Key::None ? QString() : content.sliced(colon + 1).trimmed();
         switch (key) {
         case Key::Answer:
-            readOnce(m_answer, line, value, QStringLiteral("answer"));
+            readOnce(m_answer, line, value, Text::tr("a second answer; the first is on line %1"),
+                     Text::tr("the answer is empty"));
             break;
         case Key::Title:
-            readOnce(m_title, line, value, QStringLiteral("title"));
+            readOnce(m_title, line, value, Text::tr("a second title; the first is on line %1"),
+                     Text::tr("the title is empty"));
             break;
         case Key::Instructions:
             if (value.isEmpty()) {
-                fail(m_fileName, line, QStringLiteral("the instruction is empty"));
+                fail(m_fileName, line, Text::tr("the instruction is empty"));
             }
             m_instructions.push_back(value.toStdString());
             break;
@@ -138,7 +142,7 @@ public:
     {
         if (static_cast<int>(m_pairs.size()) < minPairs) {
             fail(m_fileName, lastLine,
-                 QStringLiteral("a puzzle needs at least %1 pairs, and this one has %2")
+                 Text::tr("a puzzle needs at least %1 pairs, and this one has %2")
                      .arg(minPairs)
                      .arg(m_pairs.size()));
         }
@@ -146,8 +150,8 @@ public:
         if (m_answer.line > 0 &&
             withoutBlanks(m_answer.text).toCaseFolded() != withoutBlanks(letters).toCaseFolded()) {
             fail(m_fileName, m_answer.line,
-                 QStringLiteral("the words' first letters spell %1, not %2")
-                     .arg(quoted(letters), quoted(m_answer.text)));
+                 Text::tr("the words' first letters spell \"%1\", not \"%2\"")
+                     .arg(letters, m_answer.text));
         }
 
         QStringList words;
@@ -180,14 +184,15 @@ private:
         int line = 0;
     };
 
-    void readOnce(Once &once, int line, const QString &value, const QString &what) const
+    // `second` has a place for the first one's line.
+    void readOnce(Once &once, int line, const QString &value, const QString &second,
+                  const QString &empty) const
     {
         if (once.line > 0) {
-            fail(m_fileName, line,
-                 QStringLiteral("a second %1; the first is on line %2").arg(what).arg(once.line));
+            fail(m_fileName, line, second.arg(once.line));
         }
         if (value.isEmpty()) {
-            fail(m_fileName, line, QStringLiteral("the %1 is empty").arg(what));
+            fail(m_fileName, line, empty);
         }
         once = {value, line};
     }
@@ -197,33 +202,32 @@ private:
         const qsizetype equals = content.indexOf(u'=');
         if (equals < 0) {
             fail(m_fileName, line,
-                 QStringLiteral(R"(expected "word = explanation", or a key such as "title:")"));
+                 Text::tr("expected \"word = explanation\", or a key such as \"title:\""));
         }
         Pair pair{content.first(equals).trimmed(), content.sliced(equals + 1).trimmed()};
         if (pair.word.isEmpty()) {
-            fail(m_fileName, line, QStringLiteral(R"(the word before "=" is empty)"));
+            fail(m_fileName, line, Text::tr("the word before \"=\" is empty"));
         }
         if (pair.explanation.isEmpty()) {
-            fail(m_fileName, line, QStringLiteral(R"(the explanation after "=" is empty)"));
+            fail(m_fileName, line, Text::tr("the explanation after \"=\" is empty"));
         }
         if (static_cast<int>(m_pairs.size()) == maxPairs) {
-            fail(m_fileName, line, QStringLiteral("more than %1 pairs").arg(maxPairs));
+            fail(m_fileName, line, Text::tr("more than %1 pairs").arg(maxPairs));
         }
-        remember(m_wordLines, line, pair.word, QStringLiteral("word"));
-        remember(m_explanationLines, line, pair.explanation, QStringLiteral("explanation"));
+        remember(m_wordLines, line, pair.word, Text::tr("the word \"%1\" is already on line %2"));
+        remember(m_explanationLines, line, pair.explanation,
+                 Text::tr("the explanation \"%1\" is already on line %2"));
         m_pairs.push_back(std::move(pair));
     }
 
-    // Texts count as the same when they differ in case alone.
+    // Texts count as the same when they differ in case alone. `again` has places for the text
+    // and the line where it first stood.
     void remember(QHash<QString, int> &lines, int line, const QString &text,
-                  const QString &what) const
+                  const QString &again) const
     {
         const QString folded = text.toCaseFolded();
         if (const int first = lines.value(folded); first > 0) {
-            fail(m_fileName, line,
-                 QStringLiteral("the %1 %2 is already on line %3")
-                     .arg(what, quoted(text))
-                     .arg(first));
+            fail(m_fileName, line, again.arg(text).arg(first));
         }
         lines.insert(folded, line);
     }
@@ -256,14 +260,14 @@ Puzzle LoadPuzzle(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        fail(path, 0, QStringLiteral("cannot be read: ") + file.errorString());
+        fail(path, 0, Text::tr("cannot be read: %1").arg(file.errorString()));
     }
     const QByteArray text = file.read(maxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        fail(path, 0, QStringLiteral("cannot be read: ") + file.errorString());
+        fail(path, 0, Text::tr("cannot be read: %1").arg(file.errorString()));
     }
     if (text.size() > maxFileBytes) {
-        fail(path, 0, QStringLiteral("is larger than 1 MiB"));
+        fail(path, 0, Text::tr("is larger than 1 MiB"));
     }
     return ParsePuzzle(text, path);
 }

@@ -3,6 +3,7 @@
 
 #include "text_encoding.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringDecoder>
 #include <array>
@@ -10,6 +11,12 @@
 namespace puzzle {
 
 namespace {
+
+// The decoder's messages, in the user's language.
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(puzzle)
+};
 
 // windows-1251 from 0x80 to 0xBF; 0xC0 to 0xFF are А to я in order. 0x98 has no character.
 constexpr char16_t unassigned = 0xFFFF;
@@ -138,8 +145,7 @@ DecodedText decodeLines(Encoding encoding, const QList<QByteArrayView> &lines)
         // The UTF-16 decoder passes lone surrogates and a last odd byte through without an error.
         if (decoder.hasError() || !text.isValidUtf16() ||
             (codec != QStringDecoder::Utf8 && lines[line].size() % 2 != 0)) {
-            return refused(encoding, line,
-                           QStringLiteral("is not %1 text").arg(EncodingName(encoding)));
+            return refused(encoding, line, Text::tr("is not %1 text").arg(EncodingName(encoding)));
         }
         decoded.lines << text;
     }
@@ -161,7 +167,7 @@ DecodedText decodeWindows1251(const QList<QByteArrayView> &lines)
             if (character == unassigned) {
                 return refused(
                     Encoding::Windows1251, line,
-                    QStringLiteral("has the byte 0x98, which is no character in windows-1251"));
+                    Text::tr("has the byte 0x98, which is no character in windows-1251"));
             }
             text += QChar(character);
         }

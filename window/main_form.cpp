@@ -254,16 +254,15 @@ void MainForm::tell(const board::Choice &choice)
 void MainForm::report(const std::exception &error)
 {
     QMessageBox::critical(this, windowTitle(),
-                          QStringLiteral("Програмата спира поради грешка:\n") +
+                          tr("The program stops because of an error:") + u'\n' +
                               QString::fromUtf8(error.what()));
 }
 
 void MainForm::chooseFile()
 {
-    QFileDialog dialog(this, QStringLiteral("Open a puzzle"), m_folder);
+    QFileDialog dialog(this, tr("Open a puzzle"), m_folder);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(
-        {QStringLiteral("Puzzles (*.acronym *.txt)"), QStringLiteral("All files (*)")});
+    dialog.setNameFilters({tr("Puzzles (*.acronym *.txt)"), tr("All files (*)")});
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         open(dialog.selectedFiles().constFirst());
     }

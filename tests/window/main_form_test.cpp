@@ -714,7 +714,7 @@ void MainFormTest::endsOnABoardErrorWhileBuilt()
         }
     });
     QVERIFY(!m_form->play(short_));
-    QVERIFY2(message.startsWith("Програмата спира поради грешка:\nList: position 1"),
+    QVERIFY2(message.startsWith("The program stops because of an error:\nList: position 1"),
              qPrintable(message));
 }
 

@@ -110,11 +110,12 @@ void SoakTest::playsAtRandom()
                 QTRY_VERIFY(QApplication::focusWidget() != nullptr);
             }
             const auto &[key, modifiers] = keys[random.bounded(static_cast<quint32>(keys.size()))];
-            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            QWidget *target = QApplication::focusWidget();
             done = QStringLiteral("key %1 (modifiers %2) in %3")
                        .arg(key)
                        .arg(modifiers.toInt())
-                       .arg(QApplication::focusWidget()->objectName());
+                       .arg(target->objectName());
+            QTest::keyClick(target, key, modifiers);
         } else if (kind < 16) {
             QTest::mouseClick(buttons[0], Qt::LeftButton);
             done = QStringLiteral("Избрах");

@@ -1,0 +1,148 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="bg_BG">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>The program stops because of an error:</source>
+        <translation>Програмата спира поради грешка:</translation>
+    </message>
+    <message>
+        <source>Open a puzzle</source>
+        <translation>Отваряне на задача</translation>
+    </message>
+    <message>
+        <source>Puzzles (*.acronym *.txt)</source>
+        <translation>Задачи (*.acronym *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Всички файлове (*)</translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>a puzzle needs at least %1 pairs, and this one has %2</source>
+        <translation>задачата трябва да има поне %1 двойки, а тази има %2</translation>
+    </message>
+    <message>
+        <source>the words&apos; first letters spell &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>първите букви на думите образуват «%1», а не «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>acronym</name>
+    <message>
+        <source>Render the window as it first appears into FILE (PNG), then exit. Needs no display.</source>
+        <translation>Записва прозореца, както се появява в началото, във ФАЙЛ (PNG) и спира. Не е нужен екран.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>Check the puzzle FILE, and any further FILEs, without opening a window: print each one&apos;s answer, number of pairs and encoding, or what is wrong. Exit status 2 when any file cannot be played, 0 otherwise.</source>
+        <translation>Проверява задачата във ФАЙЛ и всеки следващ ФАЙЛ, без да отваря прозорец: показва отговора, броя на двойките и кодирането на всяка или какво не е наред. Кодът на изхода е 2, ако някой файл не става за игра, иначе 0.</translation>
+    </message>
+    <message>
+        <source>A puzzle file to play instead of the built-in puzzle; the README describes the format.</source>
+        <translation>Файл със задача, която да се играе вместо вградената; форматът е описан в README.</translation>
+    </message>
+    <message>
+        <source>[FILE]</source>
+        <translation>[ФАЙЛ]</translation>
+    </message>
+    <message>
+        <source>answer: %1</source>
+        <translation>отговор: %1</translation>
+    </message>
+    <message>
+        <source>pairs: %1</source>
+        <translation>двойки: %1</translation>
+    </message>
+    <message>
+        <source>encoding: %1</source>
+        <translation>кодиране: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the screenshot to &quot;%1&quot;: %2</source>
+        <translation>картината на прозореца не може да се запише в «%1»: %2</translation>
+    </message>
+    <message>
+        <source>one puzzle file at a time, not %1 (see --help)</source>
+        <translation>по един файл със задача, а не %1 (вижте --help)</translation>
+    </message>
+    <message>
+        <source>there is no display to open the window on; --screenshot FILE renders it into a picture instead</source>
+        <translation>няма екран, на който да се отвори прозорецът; --screenshot ФАЙЛ го записва като картина</translation>
+    </message>
+</context>
+<context>
+    <name>puzzle</name>
+    <message>
+        <source>has a control character</source>
+        <translation>съдържа управляващ знак</translation>
+    </message>
+    <message>
+        <source>a second answer; the first is on line %1</source>
+        <translation>втори отговор; първият е на ред %1</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>отговорът е празен</translation>
+    </message>
+    <message>
+        <source>a second title; the first is on line %1</source>
+        <translation>второ заглавие; първото е на ред %1</translation>
+    </message>
+    <message>
+        <source>the title is empty</source>
+        <translation>заглавието е празно</translation>
+    </message>
+    <message>
+        <source>the instruction is empty</source>
+        <translation>указанието е празно</translation>
+    </message>
+    <message>
+        <source>expected &quot;word = explanation&quot;, or a key such as &quot;title:&quot;</source>
+        <translation>очаква се «дума = пояснение» или ключ като «заглавие:»</translation>
+    </message>
+    <message>
+        <source>the word before &quot;=&quot; is empty</source>
+        <translation>думата преди «=» липсва</translation>
+    </message>
+    <message>
+        <source>the explanation after &quot;=&quot; is empty</source>
+        <translation>пояснението след «=» липсва</translation>
+    </message>
+    <message>
+        <source>more than %1 pairs</source>
+        <translation>повече от %1 двойки</translation>
+    </message>
+    <message>
+        <source>the word &quot;%1&quot; is already on line %2</source>
+        <translation>думата «%1» вече е на ред %2</translation>
+    </message>
+    <message>
+        <source>the explanation &quot;%1&quot; is already on line %2</source>
+        <translation>пояснението «%1» вече е на ред %2</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>не може да се прочете: %1</translation>
+    </message>
+    <message>
+        <source>is larger than 1 MiB</source>
+        <translation>е по-голям от 1 MiB</translation>
+    </message>
+    <message>
+        <source>is not %1 text</source>
+        <translation>не е текст в %1</translation>
+    </message>
+    <message>
+        <source>has the byte 0x98, which is no character in windows-1251</source>
+        <translation>съдържа байта 0x98, който не е знак в windows-1251</translation>
+    </message>
+</context>
+</TS>
