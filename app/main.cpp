@@ -4,6 +4,7 @@
 #include "build_settings.h"
 #include "main_form.h"
 #include "puzzle_file.h"
+#include "sheets.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -12,6 +13,7 @@
 #include <QLocale>
 #include <QPixmap>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
@@ -23,12 +25,6 @@ namespace {
 
 constexpr int usageError = 1;
 constexpr int puzzleError = 2;
-
-// The program's own messages, in the user's language.
-class Text
-{
-    Q_DECLARE_TR_FUNCTIONS(acronym)
-};
 
 int fail(const QString &message, int status = usageError)
 {
@@ -56,25 +52,42 @@ struct CommandLine
     QCommandLineOption version = parser.addVersionOption();
     QCommandLineOption screenshot{
         QStringLiteral("screenshot"),
-        Text::tr("Render the window as it first appears into FILE (PNG), then exit. "
-                 "Needs no display."),
-        Text::tr("FILE")};
+        QCoreApplication::translate(
+            "acronym", "Render the window as it first appears into FILE (PNG), then exit. "
+                       "Needs no display."),
+        QCoreApplication::translate("acronym", "FILE")};
+    QCommandLineOption worksheet{
+        QStringLiteral("worksheet"),
+        QCoreApplication::translate(
+            "acronym", "Write the puzzle as an A4 worksheet to solve on paper into PDF, then exit. "
+                       "Needs no display."),
+        QCoreApplication::translate("acronym", "PDF")};
+    QCommandLineOption answers{
+        QStringLiteral("answers"),
+        QCoreApplication::translate(
+            "acronym", "Write the puzzle's answer key into PDF, then exit. Needs no display."),
+        QCoreApplication::translate("acronym", "PDF")};
     QCommandLineOption check{
         QStringLiteral("check"),
-        Text::tr("Check the puzzle FILE, and any further FILEs, without opening a window: print "
-                 "each one's answer, number of pairs and encoding, or what is wrong. Exit status "
-                 "2 when any file cannot be played, 0 otherwise."),
-        Text::tr("FILE")};
+        QCoreApplication::translate(
+            "acronym",
+            "Check the puzzle FILE, and any further FILEs, without opening a window: print "
+            "each one's answer, number of pairs and encoding, or what is wrong. Exit status "
+            "2 when any file cannot be played, 0 otherwise."),
+        QCoreApplication::translate("acronym", "FILE")};
 
     CommandLine()
     {
         parser.setApplicationDescription(QString::fromStdString(board::BuiltInExercise().caption));
         parser.addOption(screenshot);
+        parser.addOption(worksheet);
+        parser.addOption(answers);
         parser.addOption(check);
-        parser.addPositionalArgument(Text::tr("FILE"),
-                                     Text::tr("A puzzle file to play instead of the built-in "
-                                              "puzzle; the README describes the format."),
-                                     Text::tr("[FILE]"));
+        parser.addPositionalArgument(
+            QCoreApplication::translate("acronym", "FILE"),
+            QCoreApplication::translate("acronym", "A puzzle file to play instead of the built-in "
+                                                   "puzzle; the README describes the format."),
+            QCoreApplication::translate("acronym", "[FILE]"));
     }
 
     // Help, version and mistakes are for the terminal: answered here, they end the program.
@@ -83,6 +96,8 @@ struct CommandLine
         return parser.isSet(help) || parser.isSet(version) ||
                parser.isSet(QStringLiteral("help-all"));
     }
+
+    bool printsSheets() const { return parser.isSet(worksheet) || parser.isSet(answers); }
 };
 
 // Our messages, and Qt's own where its translations are installed, in the user's language.
@@ -113,13 +128,13 @@ int checkPuzzles(const QStringList &paths)
         }
         try {
             const puzzle::Puzzle puzzle = puzzle::LoadPuzzle(path);
-            std::printf(
-                "%s\n%s\n%s\n",
-                qUtf8Printable(
-                    Text::tr("answer: %1").arg(QString::fromStdString(puzzle.exercise.answer))),
-                qUtf8Printable(Text::tr("pairs: %1").arg(puzzle.exercise.rows.words.size())),
-                qUtf8Printable(
-                    Text::tr("encoding: %1").arg(puzzle::EncodingName(puzzle.encoding))));
+            std::printf("%s\n%s\n%s\n",
+                        qUtf8Printable(QCoreApplication::translate("acronym", "answer: %1")
+                                           .arg(QString::fromStdString(puzzle.exercise.answer))),
+                        qUtf8Printable(QCoreApplication::translate("acronym", "pairs: %1")
+                                           .arg(puzzle.exercise.rows.words.size())),
+                        qUtf8Printable(QCoreApplication::translate("acronym", "encoding: %1")
+                                           .arg(puzzle::EncodingName(puzzle.encoding))));
         } catch (const puzzle::PuzzleError &error) {
             std::fflush(stdout);
             status = fail(QString::fromUtf8(error.what()), puzzleError);
@@ -127,6 +142,23 @@ int checkPuzzles(const QStringList &paths)
         std::fflush(stdout);
     }
     return status;
+}
+
+// Writes the worksheet and the answer key that the command line asks for.
+int writeSheets(const board::Exercise &exercise, const CommandLine &line)
+{
+    const std::pair<const QCommandLineOption &, decltype(&sheets::Worksheet)> kinds[] = {
+        {line.worksheet, &sheets::Worksheet}, {line.answers, &sheets::AnswerKey}};
+    for (const auto &[option, make] : kinds) {
+        if (line.parser.isSet(option)) {
+            const std::unique_ptr<QTextDocument> sheet = make(exercise);
+            if (const QString error = sheets::WritePdf(*sheet, line.parser.value(option));
+                !error.isEmpty()) {
+                return fail(error);
+            }
+        }
+    }
+    return 0;
 }
 
 // Renders the window at the screen's device pixel ratio, so that a scaled screen gets a sharp
@@ -142,7 +174,8 @@ int saveScreenshot(MainForm &form, const QString &file)
     QImageWriter writer(file, "png");
     if (!writer.write(picture.toImage())) {
         return fail(
-            Text::tr("cannot write the screenshot to \"%1\": %2").arg(file, writer.errorString()));
+            QCoreApplication::translate("acronym", "cannot write the screenshot to \"%1\": %2")
+                .arg(file, writer.errorString()));
     }
     return 0;
 }
@@ -162,15 +195,18 @@ int main(int argc, char *argv[])
     // read again once the translations are in place.
     std::optional<CommandLine> line(std::in_place);
     const bool understood = line->parser.parse(arguments);
-    const bool screenshot = understood && line->parser.isSet(line->screenshot);
-    const bool window = understood && !line->answersAtOnce() && !line->parser.isSet(line->check) &&
-                        (screenshot || hasDisplay());
-    if (screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    const bool answered = !understood || line->answersAtOnce() || line->parser.isSet(line->check);
+    const bool printing = !answered && line->printsSheets();
+    const bool screenshot = !answered && !printing && line->parser.isSet(line->screenshot);
+    const bool window = !answered && !printing && (screenshot || hasDisplay());
+    if ((screenshot || printing) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The sheets need fonts, and so a GUI application, but no window.
     const std::unique_ptr<QCoreApplication> app =
-        window ? std::make_unique<QApplication>(argc, argv)
-               : std::make_unique<QCoreApplication>(argc, argv);
+        window     ? std::make_unique<QApplication>(argc, argv)
+        : printing ? std::make_unique<QGuiApplication>(argc, argv)
+                   : std::make_unique<QCoreApplication>(argc, argv);
     installTranslations(*app);
     line.emplace();
     QCommandLineParser &parser = line->parser;
@@ -183,7 +219,9 @@ int main(int argc, char *argv[])
         return checkPuzzles(parser.values(line->check) + files);
     }
     if (files.size() > 1) {
-        return fail(Text::tr("one puzzle file at a time, not %1 (see --help)").arg(files.size()));
+        return fail(
+            QCoreApplication::translate("acronym", "one puzzle file at a time, not %1 (see --help)")
+                .arg(files.size()));
     }
     std::optional<puzzle::Puzzle> chosen;
     if (!files.isEmpty()) {
@@ -197,9 +235,13 @@ int main(int argc, char *argv[])
             return fail(message, puzzleError);
         }
     }
+    if (printing) {
+        return writeSheets(chosen ? chosen->exercise : board::BuiltInExercise(), *line);
+    }
     if (!window) {
-        return fail(Text::tr("there is no display to open the window on; "
-                             "--screenshot FILE renders it into a picture instead"));
+        return fail(QCoreApplication::translate(
+            "acronym", "there is no display to open the window on; "
+                       "--screenshot FILE renders it into a picture instead"));
     }
 
     // The default font is never looked up when the form's is the application's from the start.

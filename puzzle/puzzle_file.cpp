@@ -26,12 +26,6 @@ struct Pair
     QString explanation;
 };
 
-// The reader's messages, in the user's language.
-class Text
-{
-    Q_DECLARE_TR_FUNCTIONS(puzzle)
-};
-
 [[noreturn]] void fail(const QString &fileName, int line, const QString &what)
 {
     const QString where = line > 0 ? QStringLiteral("%1:%2").arg(fileName).arg(line) : fileName;
@@ -112,23 +106,29 @@ public:
             return;
         }
         if (hasControlCharacter(content)) {
-            fail(m_fileName, line, Text::tr("has a control character"));
+            fail(m_fileName, line,
+                 QCoreApplication::translate("puzzle", "has a control character"));
         }
         const qsizetype colon = content.indexOf(u':');
         const Key key = colon > 0 ? keyNamed(content.first(colon).trimmed()) : Key::None;
         const QString value = key == Key::None ? QString() : content.sliced(colon + 1).trimmed();
         switch (key) {
         case Key::Answer:
-            readOnce(m_answer, line, value, Text::tr("a second answer; the first is on line %1"),
-                     Text::tr("the answer is empty"));
+            readOnce(
+                m_answer, line, value,
+                QCoreApplication::translate("puzzle", "a second answer; the first is on line %1"),
+                QCoreApplication::translate("puzzle", "the answer is empty"));
             break;
         case Key::Title:
-            readOnce(m_title, line, value, Text::tr("a second title; the first is on line %1"),
-                     Text::tr("the title is empty"));
+            readOnce(
+                m_title, line, value,
+                QCoreApplication::translate("puzzle", "a second title; the first is on line %1"),
+                QCoreApplication::translate("puzzle", "the title is empty"));
             break;
         case Key::Instructions:
             if (value.isEmpty()) {
-                fail(m_fileName, line, Text::tr("the instruction is empty"));
+                fail(m_fileName, line,
+                     QCoreApplication::translate("puzzle", "the instruction is empty"));
             }
             m_instructions.push_back(value.toStdString());
             break;
@@ -142,7 +142,8 @@ public:
     {
         if (static_cast<int>(m_pairs.size()) < minPairs) {
             fail(m_fileName, lastLine,
-                 Text::tr("a puzzle needs at least %1 pairs, and this one has %2")
+                 QCoreApplication::translate(
+                     "puzzle", "a puzzle needs at least %1 pairs, and this one has %2")
                      .arg(minPairs)
                      .arg(m_pairs.size()));
         }
@@ -150,7 +151,8 @@ public:
         if (m_answer.line > 0 &&
             withoutBlanks(m_answer.text).toCaseFolded() != withoutBlanks(letters).toCaseFolded()) {
             fail(m_fileName, m_answer.line,
-                 Text::tr("the words' first letters spell \"%1\", not \"%2\"")
+                 QCoreApplication::translate("puzzle",
+                                             "the words' first letters spell \"%1\", not \"%2\"")
                      .arg(letters, m_answer.text));
         }
 
@@ -202,21 +204,27 @@ private:
         const qsizetype equals = content.indexOf(u'=');
         if (equals < 0) {
             fail(m_fileName, line,
-                 Text::tr("expected \"word = explanation\", or a key such as \"title:\""));
+                 QCoreApplication::translate(
+                     "puzzle", "expected \"word = explanation\", or a key such as \"title:\""));
         }
         Pair pair{content.first(equals).trimmed(), content.sliced(equals + 1).trimmed()};
         if (pair.word.isEmpty()) {
-            fail(m_fileName, line, Text::tr("the word before \"=\" is empty"));
+            fail(m_fileName, line,
+                 QCoreApplication::translate("puzzle", "the word before \"=\" is empty"));
         }
         if (pair.explanation.isEmpty()) {
-            fail(m_fileName, line, Text::tr("the explanation after \"=\" is empty"));
+            fail(m_fileName, line,
+                 QCoreApplication::translate("puzzle", "the explanation after \"=\" is empty"));
         }
         if (static_cast<int>(m_pairs.size()) == maxPairs) {
-            fail(m_fileName, line, Text::tr("more than %1 pairs").arg(maxPairs));
+            fail(m_fileName, line,
+                 QCoreApplication::translate("puzzle", "more than %1 pairs").arg(maxPairs));
         }
-        remember(m_wordLines, line, pair.word, Text::tr("the word \"%1\" is already on line %2"));
-        remember(m_explanationLines, line, pair.explanation,
-                 Text::tr("the explanation \"%1\" is already on line %2"));
+        remember(m_wordLines, line, pair.word,
+                 QCoreApplication::translate("puzzle", "the word \"%1\" is already on line %2"));
+        remember(
+            m_explanationLines, line, pair.explanation,
+            QCoreApplication::translate("puzzle", "the explanation \"%1\" is already on line %2"));
         m_pairs.push_back(std::move(pair));
     }
 
@@ -260,14 +268,16 @@ Puzzle LoadPuzzle(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        fail(path, 0, Text::tr("cannot be read: %1").arg(file.errorString()));
+        fail(path, 0,
+             QCoreApplication::translate("puzzle", "cannot be read: %1").arg(file.errorString()));
     }
     const QByteArray text = file.read(maxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        fail(path, 0, Text::tr("cannot be read: %1").arg(file.errorString()));
+        fail(path, 0,
+             QCoreApplication::translate("puzzle", "cannot be read: %1").arg(file.errorString()));
     }
     if (text.size() > maxFileBytes) {
-        fail(path, 0, Text::tr("is larger than 1 MiB"));
+        fail(path, 0, QCoreApplication::translate("puzzle", "is larger than 1 MiB"));
     }
     return ParsePuzzle(text, path);
 }

@@ -12,12 +12,6 @@ namespace puzzle {
 
 namespace {
 
-// The decoder's messages, in the user's language.
-class Text
-{
-    Q_DECLARE_TR_FUNCTIONS(puzzle)
-};
-
 // windows-1251 from 0x80 to 0xBF; 0xC0 to 0xFF are А to я in order. 0x98 has no character.
 constexpr char16_t unassigned = 0xFFFF;
 constexpr std::array<char16_t, 64> windows1251High{
@@ -145,7 +139,9 @@ DecodedText decodeLines(Encoding encoding, const QList<QByteArrayView> &lines)
         // The UTF-16 decoder passes lone surrogates and a last odd byte through without an error.
         if (decoder.hasError() || !text.isValidUtf16() ||
             (codec != QStringDecoder::Utf8 && lines[line].size() % 2 != 0)) {
-            return refused(encoding, line, Text::tr("is not %1 text").arg(EncodingName(encoding)));
+            return refused(encoding, line,
+                           QCoreApplication::translate("puzzle", "is not %1 text")
+                               .arg(EncodingName(encoding)));
         }
         decoded.lines << text;
     }
@@ -167,7 +163,8 @@ DecodedText decodeWindows1251(const QList<QByteArrayView> &lines)
             if (character == unassigned) {
                 return refused(
                     Encoding::Windows1251, line,
-                    Text::tr("has the byte 0x98, which is no character in windows-1251"));
+                    QCoreApplication::translate(
+                        "puzzle", "has the byte 0x98, which is no character in windows-1251"));
             }
             text += QChar(character);
         }

@@ -19,16 +19,13 @@
         <source>All files (*)</source>
         <translation>Всички файлове (*)</translation>
     </message>
-</context>
-<context>
-    <name>Text</name>
     <message>
-        <source>a puzzle needs at least %1 pairs, and this one has %2</source>
-        <translation>задачата трябва да има поне %1 двойки, а тази има %2</translation>
+        <source>Print the answer key</source>
+        <translation>Печат на отговорите</translation>
     </message>
     <message>
-        <source>the words&apos; first letters spell &quot;%1&quot;, not &quot;%2&quot;</source>
-        <translation>първите букви на думите образуват «%1», а не «%2»</translation>
+        <source>Print the worksheet</source>
+        <translation>Печат на задачата</translation>
     </message>
 </context>
 <context>
@@ -76,6 +73,18 @@
     <message>
         <source>there is no display to open the window on; --screenshot FILE renders it into a picture instead</source>
         <translation>няма екран, на който да се отвори прозорецът; --screenshot ФАЙЛ го записва като картина</translation>
+    </message>
+    <message>
+        <source>Write the puzzle as an A4 worksheet to solve on paper into PDF, then exit. Needs no display.</source>
+        <translation>Записва задачата като лист формат A4 за решаване на хартия в PDF и спира. Не е нужен екран.</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Write the puzzle&apos;s answer key into PDF, then exit. Needs no display.</source>
+        <translation>Записва отговорите на задачата в PDF и спира. Не е нужен екран.</translation>
     </message>
 </context>
 <context>
@@ -143,6 +152,21 @@
     <message>
         <source>has the byte 0x98, which is no character in windows-1251</source>
         <translation>съдържа байта 0x98, който не е знак в windows-1251</translation>
+    </message>
+    <message>
+        <source>a puzzle needs at least %1 pairs, and this one has %2</source>
+        <translation>задачата трябва да има поне %1 двойки, а тази има %2</translation>
+    </message>
+    <message>
+        <source>the words&apos; first letters spell &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>първите букви на думите образуват «%1», а не «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>sheets</name>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>«%1» не може да се запише: %2</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@ namespace {
 
 QAccessibleInterface *notificationFor(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("Announcer") && object && object->isWidgetType()) {
+    if (className == QLatin1String("Announcer") && object != nullptr && object->isWidgetType()) {
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     }
     return nullptr;

@@ -9,6 +9,7 @@
 #include "hamburger.xpm"
 #include "list_box.h"
 #include "puzzle_file.h"
+#include "sheets.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -20,7 +21,10 @@
 #include <QMimeData>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QShortcut>
+#include <QTextDocument>
 #include <QUrl>
 #include <cstdlib>
 #include <string>
@@ -101,9 +105,9 @@ QString WindowCaption(const QString &publisherAddress, const QString &caption)
 void ShowFileError(const QString &message, QWidget *parent)
 {
     const QString caption =
-        parent ? parent->windowTitle()
-               : WindowCaption(QString::fromUtf8(build::publisherAddress),
-                               QString::fromStdString(board::BuiltInExercise().caption));
+        parent != nullptr ? parent->windowTitle()
+                          : WindowCaption(QString::fromUtf8(build::publisherAddress),
+                                          QString::fromStdString(board::BuiltInExercise().caption));
     QMessageBox::critical(parent, caption, message);
 }
 
@@ -173,6 +177,10 @@ MainForm::MainForm(QWidget *parent)
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
             &MainForm::chooseFile);
     setAcceptDrops(true);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            [this] { print(false); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this),
+            &QShortcut::activated, this, [this] { print(true); });
 }
 
 bool MainForm::play(const board::Exercise &exercise)
@@ -188,7 +196,7 @@ bool MainForm::play(const board::Exercise &exercise)
         paragraphs += QString::fromStdString(paragraph) + u'\n';
     }
     m_instructions->setPlainText(paragraphs);
-    m_answer = QString::fromStdString(exercise.answer);
+    m_exercise = exercise;
     m_wrongTries = 0;
     try {
         for (board::MemoryColumn &master : m_list2) {
@@ -246,7 +254,7 @@ void MainForm::tell(const board::Choice &choice)
         QMessageBox::information(this, windowTitle(),
                                  QStringLiteral("Браво! Акронимът е готов: «%1».\n"
                                                 "Грешни опити: %2.")
-                                     .arg(m_answer)
+                                     .arg(QString::fromStdString(m_exercise.answer))
                                      .arg(m_wrongTries));
     }
 }
@@ -265,6 +273,19 @@ void MainForm::chooseFile()
     dialog.setNameFilters({tr("Puzzles (*.acronym *.txt)"), tr("All files (*)")});
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         open(dialog.selectedFiles().constFirst());
+    }
+}
+
+void MainForm::print(bool answerKey)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QString::fromStdString(m_exercise.title));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(answerKey ? tr("Print the answer key") : tr("Print the worksheet"));
+    if (dialog.exec() == QDialog::Accepted) {
+        (answerKey ? sheets::AnswerKey(m_exercise) : sheets::Worksheet(m_exercise))
+            ->print(&printer);
     }
 }
 

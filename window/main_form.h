@@ -33,7 +33,8 @@ QFont FormFont();
 void ShowFileError(const QString &message, QWidget *parent = nullptr);
 
 /// The program's only window. It lays out its controls; play() puts an exercise on the board, and
-/// from then on "Избрах" runs the pair check and "Чисти" the reset. Each judged pair is told to
+/// from then on "Избрах" runs the pair check and "Чисти" the reset. Ctrl+P prints its worksheet,
+/// Ctrl+Shift+P its answer key, through the system's print dialog. Each judged pair is told to
 /// screen readers, a filled slot is scrolled into sight, and the last one brings a message that
 /// spells the answer and counts the wrong tries. Ctrl+O, or a file dropped on
 /// the window, replaces the exercise with one from a puzzle file; a file that cannot be played is
@@ -64,6 +65,7 @@ private:
     void Command1Click(int index);
     void tell(const board::Choice &choice);
     void chooseFile();
+    void print(bool answerKey);
     void open(const QString &path);
     void report(const std::exception &error);
 
@@ -75,7 +77,7 @@ private:
     std::array<board::MemoryColumn, 2> m_keys; // List1(2) and List1(3), their keys
     std::array<board::MemoryColumn, 4> m_list2;
     ListBox *m_list3 = nullptr;
-    QString m_answer;
-    int m_wrongTries = 0; // in this game, since the last reset
-    QString m_folder;     // where the last puzzle file came from
+    board::Exercise m_exercise; // on the board
+    int m_wrongTries = 0;       // in this game, since the last reset
+    QString m_folder;           // where the last puzzle file came from
 };

@@ -3,11 +3,11 @@
 #
 # Runs acronym and checks how it ends:
 #   cmake -DPROGRAM=... "-DARGUMENTS=a|b" -DSTATUS=n [-DOUTPUT=regex] [-DERROR=regex]
-#         [-DSCREENSHOT=file -DWIDTH=w -DHEIGHT=h | -DNO_FILE=file] -P run_acronym.cmake
-# SCREENSHOT must be a PNG of that size afterwards; NO_FILE must not exist.
+#         [-DSCREENSHOT=file -DWIDTH=w -DHEIGHT=h | -DPDF=file | -DNO_FILE=file] -P run_acronym.cmake
+# SCREENSHOT must be a PNG of that size afterwards, PDF a PDF; NO_FILE must not exist.
 
 string(REPLACE "|" ";" ARGUMENTS "${ARGUMENTS}")
-foreach(file IN ITEMS ${SCREENSHOT} ${NO_FILE})
+foreach(file IN ITEMS ${SCREENSHOT} ${PDF} ${NO_FILE})
     file(REMOVE "${file}")
 endforeach()
 execute_process(COMMAND "${PROGRAM}" ${ARGUMENTS}
@@ -34,5 +34,11 @@ if(DEFINED SCREENSHOT)
     if(NOT signature STREQUAL "89504e470d0a1a0a" OR NOT width EQUAL WIDTH
             OR NOT height EQUAL HEIGHT)
         message(FATAL_ERROR "${SCREENSHOT}: signature ${signature}, ${width} x ${height}")
+    endif()
+endif()
+if(DEFINED PDF)
+    file(READ "${PDF}" header LIMIT 5 HEX)
+    if(NOT header STREQUAL "255044462d") # "%PDF-"
+        message(FATAL_ERROR "${PDF} is no PDF")
     endif()
 endif()

@@ -9,12 +9,15 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -95,6 +98,8 @@ private slots:
     void pressesButtonsWithReturnAndEnter();
     void scrollsTheFilledSlotIntoSight();
     void endsTheGameWithAMessage();
+    void printsFromTheWindow_data();
+    void printsFromTheWindow();
 
 private:
     ListBox *list(const char *name) const { return m_form->findChild<ListBox *>(name); }
@@ -928,6 +933,60 @@ void MainFormTest::endsTheGameWithAMessage()
     choose("а", "x");
     choose("б", "y");
     QCOMPARE(m_told.last(), "Браво! Акронимът е готов: «Аб».\nГрешни опити: 1.");
+}
+
+void MainFormTest::printsFromTheWindow_data()
+{
+    QTest::addColumn<int>("modifiers"); // with Ctrl+P
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("hidden");
+    QTest::addRow("worksheet") << int(Qt::ControlModifier) << "Кутийка Пояснение"
+                               << "Тервел";
+    QTest::addRow("answer key") << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                << "Отговор: хан Тервел"
+                                << "Думи";
+}
+
+void MainFormTest::printsFromTheWindow()
+{
+    QFETCH(int, modifiers);
+    QFETCH(QString, shown);
+    QFETCH(QString, hidden);
+
+    // The system's print dialog, told to print into a PDF file.
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("printed.pdf"));
+    QString title;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        title = dialog->windowTitle();
+        auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+        if (printers == nullptr || name == nullptr) {
+            dialog->reject();
+            return;
+        }
+        printers->setCurrentIndex(printers->findText(QStringLiteral("PDF"), Qt::MatchContains));
+        name->setText(path);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    answer.start(10);
+    QApplication::setActiveWindow(m_form.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QTest::keyClick(list("List1_0"), Qt::Key_P, Qt::KeyboardModifiers(modifiers));
+    answer.stop();
+
+    QVERIFY2(QFile::exists(path), qPrintable(title));
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished());
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+    QVERIFY2(text.contains(shown), qPrintable(text));
+    QVERIFY2(!text.contains(hidden), qPrintable(text));
 }
 
 QTEST_MAIN(MainFormTest)

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "content.h"
+
+#include <QString>
+#include <memory>
+
+class QTextDocument;
+
+namespace sheets {
+
+/// The worksheet, to solve with a pen: the title, the instructions (the exercise's own, or a short
+/// text written for paper), the words and the explanations in the window's orders, each
+/// explanation with the number of the box that its word's first letter goes into, and an empty
+/// box for each letter. It never shows the answer.
+std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise);
+
+/// The answer key for the teacher: the answer, and every pair in box order with its word,
+/// explanation, letter and box.
+std::unique_ptr<QTextDocument> AnswerKey(const board::Exercise &exercise);
+
+/// Writes the document as an A4 portrait PDF with margins, its text real and its fonts embedded.
+/// The file at `path` is written whole or not at all: a temporary file takes the PDF and is renamed
+/// at the end. Returns what went wrong, or an empty string.
+QString WritePdf(QTextDocument &document, const QString &path);
+
+} // namespace sheets

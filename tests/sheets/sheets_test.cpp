@@ -1,0 +1,188 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#include "board.h"
+#include "content.h"
+#include "sheets.h"
+
+#include <QProcess>
+#include <QDir>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+namespace {
+
+// 40 pairs, the most a puzzle has, with words and explanations in the file's order.
+board::Exercise mostPairs()
+{
+    board::Exercise exercise;
+    exercise.title = "Най-дългата задача";
+    exercise.answer = "Дълъг отговор";
+    const QString letters = QStringLiteral("абвгдежзийклмнопрстуфхцчшщъьюя");
+    for (int pair = 0; pair < 40; ++pair) {
+        const QString key = QString::number(pair);
+        exercise.rows.words.push_back(
+            QStringLiteral("%1дума%2").arg(letters[pair % letters.size()]).arg(pair).toStdString());
+        exercise.rows.wordKeys.push_back(key.toStdString());
+        exercise.rows.explanations.push_back(
+            QStringLiteral("обяснение номер %1").arg(pair).toStdString());
+        exercise.rows.explanationKeys.push_back(key.toStdString());
+    }
+    return exercise;
+}
+
+// The text of a PDF, or of one page of it, as pdftotext reads it, with every run of blanks and
+// line ends made one blank; `layout` keeps each table row on one line instead.
+QString pdfText(const QString &path, int page = 0, bool layout = false)
+{
+    QStringList arguments;
+    if (page > 0) {
+        arguments << "-f" << QString::number(page) << "-l" << QString::number(page);
+    }
+    if (layout) {
+        arguments << "-layout";
+    }
+    QProcess reader;
+    reader.start("pdftotext", arguments << path << "-");
+    if (!reader.waitForFinished() || reader.exitCode() != 0) {
+        return {};
+    }
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    return layout ? text : text.simplified();
+}
+
+int pageCount(const QString &path)
+{
+    int pages = 0;
+    while (!pdfText(path, pages + 1).isEmpty()) {
+        ++pages;
+    }
+    return pages;
+}
+
+} // namespace
+
+class SheetsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void worksheetHoldsAllButTheAnswer_data();
+    void worksheetHoldsAllButTheAnswer();
+    void answerKeyIsComplete_data();
+    void answerKeyIsComplete();
+    void writesWholeOrNothing();
+
+private:
+    QTemporaryDir m_folder;
+};
+
+void SheetsTest::initTestCase()
+{
+    QVERIFY2(QStandardPaths::findExecutable("pdftotext").size() > 0,
+             "pdftotext is missing: scripts/setup installs poppler-utils");
+}
+
+void SheetsTest::worksheetHoldsAllButTheAnswer_data()
+{
+    QTest::addColumn<board::Exercise>("exercise");
+    QTest::addColumn<int>("pages");
+    QTest::addRow("built-in") << board::BuiltInExercise() << 2;
+    QTest::addRow("40 pairs") << mostPairs() << 3;
+}
+
+void SheetsTest::worksheetHoldsAllButTheAnswer()
+{
+    QFETCH(board::Exercise, exercise);
+    QFETCH(int, pages);
+    const QString path = m_folder.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
+    QCOMPARE(sheets::WritePdf(*sheets::Worksheet(exercise), path), QString());
+
+    const QString text = pdfText(path);
+    QVERIFY(text.startsWith(QString::fromStdString(exercise.title)));
+    const board::MasterRows &rows = exercise.rows;
+    for (std::size_t row = 0; row < rows.words.size(); ++row) {
+        const QString word = QString::fromStdString(rows.words[row]).trimmed();
+        QVERIFY2(text.contains(word), qPrintable(word));
+        // Each explanation carries the number of the box that its word's letter goes into.
+        const QString explanation = QStringLiteral("%1 %2").arg(
+            QString::number(board::KeyValue(rows.explanationKeys[row]) + 1),
+            QString::fromStdString(rows.explanations[row]));
+        QVERIFY2(text.contains(explanation), qPrintable(explanation));
+    }
+    const QString answer = QString::fromStdString(exercise.answer);
+    QVERIFY(!text.contains(answer, Qt::CaseInsensitive));
+    QVERIFY(!text.contains(QString(answer).remove(u' '), Qt::CaseInsensitive));
+
+    // Every page that goes on with a list repeats its heading.
+    QCOMPARE(pageCount(path), pages);
+    for (int page = 2; page <= pages; ++page) {
+        const QString pageText = pdfText(path, page);
+        const bool words = pageText.contains(QString::fromStdString(rows.words.back()));
+        const bool explanations =
+            pageText.contains(QString::fromStdString(rows.explanations.back()));
+        QVERIFY2(!words || pageText.contains("Дума"), qPrintable(pageText));
+        QVERIFY2(!explanations || pageText.contains("Кутийка Пояснение"), qPrintable(pageText));
+    }
+}
+
+void SheetsTest::answerKeyIsComplete_data()
+{
+    worksheetHoldsAllButTheAnswer_data();
+}
+
+void SheetsTest::answerKeyIsComplete()
+{
+    QFETCH(board::Exercise, exercise);
+    const QString path = m_folder.filePath(QTest::currentDataTag() + QStringLiteral("-key.pdf"));
+    QCOMPARE(sheets::WritePdf(*sheets::AnswerKey(exercise), path), QString());
+
+    const QString text = pdfText(path, 0, true);
+    QVERIFY(text.contains("Отговор: " + QString::fromStdString(exercise.answer)));
+    // One row a pair, in box order: box, letter, word, explanation.
+    const board::MasterRows &rows = exercise.rows;
+    qsizetype from = 0;
+    for (int box = 0; box < static_cast<int>(rows.words.size()); ++box) {
+        QString word;
+        QString explanation;
+        for (std::size_t row = 0; row < rows.words.size(); ++row) {
+            if (board::KeyValue(rows.wordKeys[row]) == box) {
+                word = QString::fromStdString(rows.words[row]).trimmed();
+            }
+            if (board::KeyValue(rows.explanationKeys[row]) == box) {
+                explanation = QString::fromStdString(rows.explanations[row]);
+            }
+        }
+        // A long explanation wraps in its cell: its first words stand on the row.
+        const QString start = explanation.section(u' ', 0, 1);
+        const QRegularExpression row(
+            QStringLiteral("^\\s*%1\\s+%2\\s+%3\\s+%4")
+                .arg(box + 1)
+                .arg(QRegularExpression::escape(word.left(1)), QRegularExpression::escape(word),
+                     QRegularExpression::escape(start)),
+            QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch match = row.match(text, from);
+        QVERIFY2(match.hasMatch(), qPrintable(QStringLiteral("box %1: %2").arg(box + 1).arg(word)));
+        from = match.capturedEnd();
+    }
+}
+
+void SheetsTest::writesWholeOrNothing()
+{
+    // A path under a plain file cannot be written, whoever runs the test: nothing may be left.
+    const QTemporaryDir folder;
+    QFile blocker(folder.filePath(QStringLiteral("plain")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = folder.filePath(QStringLiteral("plain/sheet.pdf"));
+    const QString error = sheets::WritePdf(*sheets::Worksheet(board::BuiltInExercise()), path);
+    QVERIFY2(error.contains(path), qPrintable(error));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"plain"});
+}
+
+QTEST_MAIN(SheetsTest)
+#include "sheets_test.moc"
