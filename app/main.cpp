@@ -174,10 +174,79 @@ int saveScreenshot(MainForm &form, const QString &file)
     QImageWriter writer(file, "png");
     if (!writer.write(picture.toImage())) {
         return fail(
-            QCoreApplication::translate("acronym", "cannot write the screenshot to \"%1\": %2")
+            QCoreApplication::translate("acronym", R"(cannot write the screenshot to "%1": %2)")
                 .arg(file, writer.errorString()));
     }
     return 0;
+}
+
+// What the program is asked to do, which decides the application object that it needs.
+enum class Mode
+{
+    Terminal,   // help, version, a mistake, --check, or a window without a display to open it on
+    Sheets,     // the worksheet or the answer key: fonts, so a GUI application, but no window
+    Screenshot, // the window, offscreen
+    Window,
+};
+
+Mode modeOf(const CommandLine &line, bool understood)
+{
+    if (!understood || line.answersAtOnce() || line.parser.isSet(line.check)) {
+        return Mode::Terminal;
+    }
+    if (line.printsSheets()) {
+        return Mode::Sheets;
+    }
+    if (line.parser.isSet(line.screenshot)) {
+        return Mode::Screenshot;
+    }
+    return hasDisplay() ? Mode::Window : Mode::Terminal;
+}
+
+std::unique_ptr<QCoreApplication> applicationFor(Mode mode, int &argc, char **argv)
+{
+    if (mode == Mode::Terminal) {
+        return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    if (mode != Mode::Window && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (mode == Mode::Sheets) {
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+// The file's exercise, or the built-in one without a file. A file that cannot be played is
+// reported on standard error, and in a message box too when `inBox`.
+std::optional<board::Exercise> exerciseFrom(const QStringList &files, bool inBox)
+{
+    if (files.isEmpty()) {
+        return board::BuiltInExercise();
+    }
+    try {
+        return puzzle::LoadPuzzle(files.first()).exercise;
+    } catch (const puzzle::PuzzleError &error) {
+        const QString message = QString::fromUtf8(error.what());
+        if (inBox) {
+            ShowFileError(message);
+        }
+        fail(message, puzzleError);
+        return std::nullopt;
+    }
+}
+
+// Shows the window and runs it, or renders it into `screenshot` when that is not empty.
+int showWindow(const board::Exercise &exercise, const QString &screenshot)
+{
+    // The default font is never looked up when the form's is the application's from the start.
+    QApplication::setFont(FormFont());
+    MainForm form;
+    if (!form.play(exercise)) {
+        return EXIT_FAILURE;
+    }
+    form.show();
+    return screenshot.isEmpty() ? QApplication::exec() : saveScreenshot(form, screenshot);
 }
 
 } // namespace
@@ -186,6 +255,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("acronym"));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(build::version));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(build::appId));
 
     QStringList arguments;
     for (int index = 0; index < argc; ++index) {
@@ -194,19 +264,8 @@ int main(int argc, char *argv[])
     // A first reading only decides which application object the program needs; the options are
     // read again once the translations are in place.
     std::optional<CommandLine> line(std::in_place);
-    const bool understood = line->parser.parse(arguments);
-    const bool answered = !understood || line->answersAtOnce() || line->parser.isSet(line->check);
-    const bool printing = !answered && line->printsSheets();
-    const bool screenshot = !answered && !printing && line->parser.isSet(line->screenshot);
-    const bool window = !answered && !printing && (screenshot || hasDisplay());
-    if ((screenshot || printing) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // The sheets need fonts, and so a GUI application, but no window.
-    const std::unique_ptr<QCoreApplication> app =
-        window     ? std::make_unique<QApplication>(argc, argv)
-        : printing ? std::make_unique<QGuiApplication>(argc, argv)
-                   : std::make_unique<QCoreApplication>(argc, argv);
+    const Mode mode = modeOf(*line, line->parser.parse(arguments));
+    const std::unique_ptr<QCoreApplication> app = applicationFor(mode, argc, argv);
     installTranslations(*app);
     line.emplace();
     QCommandLineParser &parser = line->parser;
@@ -223,36 +282,21 @@ int main(int argc, char *argv[])
             QCoreApplication::translate("acronym", "one puzzle file at a time, not %1 (see --help)")
                 .arg(files.size()));
     }
-    std::optional<puzzle::Puzzle> chosen;
-    if (!files.isEmpty()) {
-        try {
-            chosen = puzzle::LoadPuzzle(files.first());
-        } catch (const puzzle::PuzzleError &error) {
-            const QString message = QString::fromUtf8(error.what());
-            if (window && !screenshot) {
-                ShowFileError(message);
-            }
-            return fail(message, puzzleError);
-        }
+    const std::optional<board::Exercise> exercise = exerciseFrom(files, mode == Mode::Window);
+    if (!exercise) {
+        return puzzleError;
     }
-    if (printing) {
-        return writeSheets(chosen ? chosen->exercise : board::BuiltInExercise(), *line);
-    }
-    if (!window) {
+    switch (mode) {
+    case Mode::Sheets:
+        return writeSheets(*exercise, *line);
+    case Mode::Terminal:
         return fail(QCoreApplication::translate(
             "acronym", "there is no display to open the window on; "
                        "--screenshot FILE renders it into a picture instead"));
+    case Mode::Screenshot:
+        return showWindow(*exercise, parser.value(line->screenshot));
+    case Mode::Window:
+        break;
     }
-
-    // The default font is never looked up when the form's is the application's from the start.
-    QApplication::setFont(FormFont());
-    MainForm form;
-    if (!form.play(chosen ? chosen->exercise : board::BuiltInExercise())) {
-        return EXIT_FAILURE;
-    }
-    form.show();
-    if (screenshot) {
-        return saveScreenshot(form, parser.value(line->screenshot));
-    }
-    return QApplication::exec();
+    return showWindow(*exercise, {});
 }

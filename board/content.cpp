@@ -33,6 +33,8 @@ const Exercise &BuiltInExercise()
         .answer = "хан Тервел",
         .title = "История - акроним",
         .caption = "История - съставяне на акроним",
+        // Each paragraph is one literal written over several lines.
+        // NOLINTBEGIN(bugprone-suspicious-missing-comma)
         .instructions =
             {"Акронимът е вид абревиатура, която е образувана само от началните букви и се чете "
              "слято като една дума, а не буква по буква.",
@@ -46,6 +48,7 @@ const Exercise &BuiltInExercise()
              "Редовете във всяко от списъчните полета са азбучно подредени. При правилно посочване "
              "на съответен ред и от двете полета в трето списъчно поле да се изписва първата буква "
              "на търсения акроним, а посочените редове да се изтриват."},
+        // NOLINTEND(bugprone-suspicious-missing-comma)
     };
     return exercise;
 }

@@ -152,7 +152,7 @@ public:
             withoutBlanks(m_answer.text).toCaseFolded() != withoutBlanks(letters).toCaseFolded()) {
             fail(m_fileName, m_answer.line,
                  QCoreApplication::translate("puzzle",
-                                             "the words' first letters spell \"%1\", not \"%2\"")
+                                             R"(the words' first letters spell "%1", not "%2")")
                      .arg(letters, m_answer.text));
         }
 
@@ -205,26 +205,26 @@ private:
         if (equals < 0) {
             fail(m_fileName, line,
                  QCoreApplication::translate(
-                     "puzzle", "expected \"word = explanation\", or a key such as \"title:\""));
+                     "puzzle", R"(expected "word = explanation", or a key such as "title:")"));
         }
         Pair pair{content.first(equals).trimmed(), content.sliced(equals + 1).trimmed()};
         if (pair.word.isEmpty()) {
             fail(m_fileName, line,
-                 QCoreApplication::translate("puzzle", "the word before \"=\" is empty"));
+                 QCoreApplication::translate("puzzle", R"(the word before "=" is empty)"));
         }
         if (pair.explanation.isEmpty()) {
             fail(m_fileName, line,
-                 QCoreApplication::translate("puzzle", "the explanation after \"=\" is empty"));
+                 QCoreApplication::translate("puzzle", R"(the explanation after "=" is empty)"));
         }
         if (static_cast<int>(m_pairs.size()) == maxPairs) {
             fail(m_fileName, line,
                  QCoreApplication::translate("puzzle", "more than %1 pairs").arg(maxPairs));
         }
         remember(m_wordLines, line, pair.word,
-                 QCoreApplication::translate("puzzle", "the word \"%1\" is already on line %2"));
+                 QCoreApplication::translate("puzzle", R"(the word "%1" is already on line %2)"));
         remember(
             m_explanationLines, line, pair.explanation,
-            QCoreApplication::translate("puzzle", "the explanation \"%1\" is already on line %2"));
+            QCoreApplication::translate("puzzle", R"(the explanation "%1" is already on line %2)"));
         m_pairs.push_back(std::move(pair));
     }
 

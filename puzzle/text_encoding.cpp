@@ -30,36 +30,48 @@ struct Utf8Census
     qsizetype strays = 0;
 };
 
+// The length of the UTF-8 sequence that `lead` starts, or 0 when no sequence starts with it.
+qsizetype sequenceLength(unsigned char lead)
+{
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return 3;
+    }
+    return lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+}
+
+// Whether a well-formed multi-byte sequence starts at `at`. The second byte's range rules out
+// overlong forms, surrogates and code points past U+10FFFF.
+bool wellFormedAt(QByteArrayView bytes, qsizetype at)
+{
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    const qsizetype length = sequenceLength(lead);
+    if (length == 0 || at + length > bytes.size()) {
+        return false;
+    }
+    const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    for (qsizetype next = 1; next < length; ++next) {
+        const auto byte = static_cast<unsigned char>(bytes[at + next]);
+        if (byte < (next == 1 ? low : 0x80) || byte > (next == 1 ? high : 0xBF)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 Utf8Census census(QByteArrayView bytes)
 {
     Utf8Census found;
     qsizetype at = 0;
     while (at < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[at]);
-        if (lead < 0x80) {
+        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
             ++at;
-            continue;
-        }
-        qsizetype length = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-        }
-        // The second byte's range rules out overlong forms, surrogates and code points past
-        // U+10FFFF.
-        const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-        const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-        bool wellFormed = length > 0 && at + length <= bytes.size();
-        for (qsizetype next = 1; wellFormed && next < length; ++next) {
-            const auto byte = static_cast<unsigned char>(bytes[at + next]);
-            wellFormed = byte >= (next == 1 ? low : 0x80) && byte <= (next == 1 ? high : 0xBF);
-        }
-        if (wellFormed) {
+        } else if (wellFormedAt(bytes, at)) {
             ++found.sequences;
-            at += length;
+            at += sequenceLength(static_cast<unsigned char>(bytes[at]));
         } else {
             ++found.strays;
             ++at;

@@ -46,10 +46,10 @@ struct Column
 // A table whose head row is repeated at the top of every page that it reaches.
 QString table(const std::vector<Column> &head, const QString &rows)
 {
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" "
-                                  "width=\"100%\" style=\"border-collapse: collapse\"><thead><tr>");
+    QString html = QStringLiteral("<table border='1' cellspacing='0' cellpadding='4' "
+                                  "width='100%' style='border-collapse: collapse'><thead><tr>");
     for (const auto &[heading, width] : head) {
-        html += QStringLiteral("<th width=\"%1%\">%2</th>").arg(width).arg(heading);
+        html += QStringLiteral("<th width='%1%'>%2</th>").arg(width).arg(heading);
     }
     return html + QStringLiteral("</tr></thead>") + rows + QStringLiteral("</table>");
 }
@@ -90,7 +90,7 @@ std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise)
     QString explanations;
     for (std::size_t row = 0; row < rows.explanations.size(); ++row) {
         explanations +=
-            QStringLiteral("<tr><td align=\"center\">%1</td><td>%2</td></tr>")
+            QStringLiteral("<tr><td align='center'>%1</td><td>%2</td></tr>")
                 .arg(boxNumber(rows.explanationKeys[row]), escaped(rows.explanations[row]));
     }
     html +=
@@ -100,16 +100,16 @@ std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise)
     // The boxes, ten to a row, each with its number above it.
     html += QStringLiteral("<h2>Отговор</h2><p>Първата буква на всяка дума отива в кутийката с "
                            "номера на нейното пояснение.</p>"
-                           "<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" "
-                           "style=\"border-collapse: collapse\">");
+                           "<table border='1' cellspacing='0' cellpadding='6' "
+                           "style='border-collapse: collapse'>");
     const int boxes = static_cast<int>(rows.words.size());
     for (int first = 0; first < boxes; first += boxesPerRow) {
         QString numbers;
         QString empty;
         for (int box = first; box < std::min(first + boxesPerRow, boxes); ++box) {
-            numbers += QStringLiteral("<td align=\"center\" width=\"40\"><small>%1</small></td>")
-                           .arg(box + 1);
-            empty += QStringLiteral("<td height=\"40\" width=\"40\">&nbsp;</td>");
+            numbers +=
+                QStringLiteral("<td align='center' width='40'><small>%1</small></td>").arg(box + 1);
+            empty += QStringLiteral("<td height='40' width='40'>&nbsp;</td>");
         }
         html += QStringLiteral("<tr>%1</tr><tr>%2</tr>").arg(numbers, empty);
     }
@@ -137,7 +137,7 @@ std::unique_ptr<QTextDocument> AnswerKey(const board::Exercise &exercise)
                 explanation = rows.explanations[row];
             }
         }
-        pairs += QStringLiteral("<tr><td align=\"center\">%1</td><td align=\"center\">%2</td>"
+        pairs += QStringLiteral("<tr><td align='center'>%1</td><td align='center'>%2</td>"
                                 "<td>%3</td><td>%4</td></tr>")
                      .arg(boxNumber(key), escaped(board::FirstCharacter(word)), escaped(word),
                           escaped(explanation));
@@ -154,7 +154,7 @@ QString WritePdf(QTextDocument &document, const QString &path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return QCoreApplication::translate("sheets", "cannot write \"%1\": %2")
+        return QCoreApplication::translate("sheets", R"(cannot write "%1": %2)")
             .arg(path, file.errorString());
     }
     {
@@ -167,7 +167,7 @@ QString WritePdf(QTextDocument &document, const QString &path)
         document.print(&writer);
     }
     if (!file.commit()) {
-        return QCoreApplication::translate("sheets", "cannot write \"%1\": %2")
+        return QCoreApplication::translate("sheets", R"(cannot write "%1": %2)")
             .arg(path, file.errorString());
     }
     return {};

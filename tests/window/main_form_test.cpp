@@ -124,7 +124,7 @@ void MainFormTest::init()
     m_told.clear();
     connect(&m_closer, &QTimer::timeout, this, [this] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (box && box->icon() == QMessageBox::Information) {
+        if (box != nullptr && box->icon() == QMessageBox::Information) {
             m_told << box->text();
             QTest::keyClick(box, Qt::Key_Return);
         }
@@ -733,7 +733,7 @@ QString MainFormTest::openFile(const QString &how, const QString &path)
         // The path is typed into the dialog's file name box, as a teacher may, and Return accepts.
         if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
             auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            if (name && name->text().isEmpty()) {
+            if (name != nullptr && name->text().isEmpty()) {
                 name->setText(path);
                 QTest::keyClick(name, Qt::Key_Return);
             }
