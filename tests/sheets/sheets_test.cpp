@@ -5,8 +5,8 @@
 #include "content.h"
 #include "sheets.h"
 
-#include <QProcess>
 #include <QDir>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -159,12 +159,12 @@ void SheetsTest::answerKeyIsComplete()
         }
         // A long explanation wraps in its cell: its first words stand on the row.
         const QString start = explanation.section(u' ', 0, 1);
-        const QRegularExpression row(
-            QStringLiteral("^\\s*%1\\s+%2\\s+%3\\s+%4")
-                .arg(box + 1)
-                .arg(QRegularExpression::escape(word.left(1)), QRegularExpression::escape(word),
-                     QRegularExpression::escape(start)),
-            QRegularExpression::MultilineOption);
+        const QRegularExpression row(QStringLiteral("^\\s*%1\\s+%2\\s+%3\\s+%4")
+                                         .arg(box + 1)
+                                         .arg(QRegularExpression::escape(word.left(1)),
+                                              QRegularExpression::escape(word),
+                                              QRegularExpression::escape(start)),
+                                     QRegularExpression::MultilineOption);
         const QRegularExpressionMatch match = row.match(text, from);
         QVERIFY2(match.hasMatch(), qPrintable(QStringLiteral("box %1: %2").arg(box + 1).arg(word)));
         from = match.capturedEnd();
