@@ -5,6 +5,7 @@
 #include "main_form.h"
 #include "puzzle_file.h"
 #include "sheets.h"
+#include "web_page.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -67,6 +68,12 @@ struct CommandLine
         QCoreApplication::translate(
             "acronym", "Write the puzzle's answer key into PDF, then exit. Needs no display."),
         QCoreApplication::translate("acronym", "PDF")};
+    QCommandLineOption html{
+        QStringLiteral("html"),
+        QCoreApplication::translate(
+            "acronym", "Write the puzzle as one web page that plays in any browser, offline, into "
+                       "PAGE, then exit. Needs no display."),
+        QCoreApplication::translate("acronym", "PAGE")};
     QCommandLineOption check{
         QStringLiteral("check"),
         QCoreApplication::translate(
@@ -82,6 +89,7 @@ struct CommandLine
         parser.addOption(screenshot);
         parser.addOption(worksheet);
         parser.addOption(answers);
+        parser.addOption(html);
         parser.addOption(check);
         parser.addPositionalArgument(
             QCoreApplication::translate("acronym", "FILE"),
@@ -97,7 +105,11 @@ struct CommandLine
                parser.isSet(QStringLiteral("help-all"));
     }
 
-    bool printsSheets() const { return parser.isSet(worksheet) || parser.isSet(answers); }
+    // The worksheet, the answer key and the web page are written without a window.
+    bool writesFiles() const
+    {
+        return parser.isSet(worksheet) || parser.isSet(answers) || parser.isSet(html);
+    }
 };
 
 // Our messages, and Qt's own where its translations are installed, in the user's language.
@@ -144,8 +156,8 @@ int checkPuzzles(const QStringList &paths)
     return status;
 }
 
-// Writes the worksheet and the answer key that the command line asks for.
-int writeSheets(const board::Exercise &exercise, const CommandLine &line)
+// Writes the worksheet, the answer key and the web page that the command line asks for.
+int writeFiles(const board::Exercise &exercise, const CommandLine &line)
 {
     const std::pair<const QCommandLineOption &, decltype(&sheets::Worksheet)> kinds[] = {
         {line.worksheet, &sheets::Worksheet}, {line.answers, &sheets::AnswerKey}};
@@ -156,6 +168,12 @@ int writeSheets(const board::Exercise &exercise, const CommandLine &line)
                 !error.isEmpty()) {
                 return fail(error);
             }
+        }
+    }
+    if (line.parser.isSet(line.html)) {
+        if (const QString error = web::WriteWebPage(exercise, line.parser.value(line.html));
+            !error.isEmpty()) {
+            return fail(error);
         }
     }
     return 0;
@@ -183,8 +201,9 @@ int saveScreenshot(MainForm &form, const QString &file)
 // What the program is asked to do, which decides the application object that it needs.
 enum class Mode
 {
-    Terminal,   // help, version, a mistake, --check, or a window without a display to open it on
-    Sheets,     // the worksheet or the answer key: fonts, so a GUI application, but no window
+    Terminal, // help, version, a mistake, --check, or a window without a display to open it on
+    Files,    // the worksheet, the answer key or the web page: fonts, so a GUI application, but no
+              // window
     Screenshot, // the window, offscreen
     Window,
 };
@@ -194,8 +213,8 @@ Mode modeOf(const CommandLine &line, bool understood)
     if (!understood || line.answersAtOnce() || line.parser.isSet(line.check)) {
         return Mode::Terminal;
     }
-    if (line.printsSheets()) {
-        return Mode::Sheets;
+    if (line.writesFiles()) {
+        return Mode::Files;
     }
     if (line.parser.isSet(line.screenshot)) {
         return Mode::Screenshot;
@@ -211,7 +230,7 @@ std::unique_ptr<QCoreApplication> applicationFor(Mode mode, int &argc, char **ar
     if (mode != Mode::Window && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    if (mode == Mode::Sheets) {
+    if (mode == Mode::Files) {
         return std::make_unique<QGuiApplication>(argc, argv);
     }
     return std::make_unique<QApplication>(argc, argv);
@@ -287,8 +306,8 @@ int main(int argc, char *argv[])
         return puzzleError;
     }
     switch (mode) {
-    case Mode::Sheets:
-        return writeSheets(*exercise, *line);
+    case Mode::Files:
+        return writeFiles(*exercise, *line);
     case Mode::Terminal:
         return fail(QCoreApplication::translate(
             "acronym", "there is no display to open the window on; "

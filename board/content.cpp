@@ -4,6 +4,7 @@
 #include "content.h"
 
 #include <cstddef>
+#include <string>
 
 namespace board {
 
@@ -49,8 +50,18 @@ const Exercise &BuiltInExercise()
              "на съответен ред и от двете полета в трето списъчно поле да се изписва първата буква "
              "на търсения акроним, а посочените редове да се изтриват."},
         // NOLINTEND(bugprone-suspicious-missing-comma)
+        .path = {},
     };
     return exercise;
+}
+
+std::vector<std::string> PlayInstructions(std::size_t letters)
+{
+    return {"Избери дума и нейното пояснение и натисни «Избрах».",
+            "Ако двете си отговарят, първата буква на думата застава на мястото си в третия "
+            "списък, а двата реда изчезват. Ако не си отговарят, опитай отново.",
+            "Така буква по буква се подрежда отговорът. Той има " + std::to_string(letters) +
+                " букви."};
 }
 
 void FillMasters(const Board &board, const MasterRows &rows)

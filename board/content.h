@@ -32,6 +32,8 @@ struct Exercise
     std::string caption;
     /// Paragraphs, in order; none where the exercise brings no instructions of its own.
     std::vector<std::string> instructions;
+    /// The file it was read from, absolute; empty for the built-in puzzle.
+    std::string path;
 };
 
 /// The built-in puzzle: nine pairs whose first letters spell the name of a Proto-Bulgarian khan.
@@ -39,6 +41,10 @@ const MasterRows &BuiltInPuzzle();
 
 /// The built-in puzzle with its authored title, caption and instructions.
 const Exercise &BuiltInExercise();
+
+/// How to play, for an exercise that brings no instructions of its own: choosing a pair, what a
+/// right and a wrong pair do, and how many letters the answer has.
+std::vector<std::string> PlayInstructions(std::size_t letters);
 
 /// Appends the rows to the master columns List2(0) to List2(3).
 void FillMasters(const Board &board, const MasterRows &rows);

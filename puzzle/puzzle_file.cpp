@@ -8,6 +8,7 @@
 #include <QCollator>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QLocale>
 #include <QStringList>
@@ -279,7 +280,9 @@ Puzzle LoadPuzzle(const QString &path)
     if (text.size() > maxFileBytes) {
         fail(path, 0, QCoreApplication::translate("puzzle", "is larger than 1 MiB"));
     }
-    return ParsePuzzle(text, path);
+    Puzzle puzzle = ParsePuzzle(text, path);
+    puzzle.exercise.path = QFileInfo(path).absoluteFilePath().toStdString();
+    return puzzle;
 }
 
 } // namespace puzzle

@@ -27,6 +27,14 @@
         <source>Print the worksheet</source>
         <translation>Печат на задачата</translation>
     </message>
+    <message>
+        <source>Save as a web page</source>
+        <translation>Запази като уеб страница</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation>Уеб страници (*.html)</translation>
+    </message>
 </context>
 <context>
     <name>acronym</name>
@@ -85,6 +93,14 @@
     <message>
         <source>Write the puzzle&apos;s answer key into PDF, then exit. Needs no display.</source>
         <translation>Записва отговорите на задачата в PDF и спира. Не е нужен екран.</translation>
+    </message>
+    <message>
+        <source>Write the puzzle as one web page that plays in any browser, offline, into PAGE, then exit. Needs no display.</source>
+        <translation>Записва задачата като една уеб страница в СТРАНИЦА и излиза. Страницата се играе във всеки браузър, и без интернет. Не е нужен екран.</translation>
+    </message>
+    <message>
+        <source>PAGE</source>
+        <translation>СТРАНИЦА</translation>
     </message>
 </context>
 <context>
@@ -164,6 +180,13 @@
 </context>
 <context>
     <name>sheets</name>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>«%1» не може да се запише: %2</translation>
+    </message>
+</context>
+<context>
+    <name>web</name>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
         <translation>«%1» не може да се запише: %2</translation>

@@ -10,19 +10,24 @@
 #include "list_box.h"
 #include "puzzle_file.h"
 #include "sheets.h"
+#include "web_page.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMessageBox>
+#include <QMenu>
 #include <QMimeData>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QTextDocument>
 #include <QUrl>
@@ -41,12 +46,9 @@ const QString quotation =
 // How to play, for an exercise that brings no instructions of its own.
 std::vector<std::string> playInstructions(std::size_t letters)
 {
-    return {"Избери дума и нейното пояснение и натисни «Избрах».",
-            "Ако двете си отговарят, първата буква на думата застава на мястото си в третия "
-            "списък, а двата реда изчезват. Ако не си отговарят, опитай отново.",
-            "Така буква по буква се подрежда отговорът. Той има " + std::to_string(letters) +
-                " букви.",
-            "«Чисти» започва отначало. С Ctrl+O се отваря друга задача."};
+    std::vector<std::string> paragraphs = board::PlayInstructions(letters);
+    paragraphs.emplace_back("«Чисти» започва отначало. С Ctrl+O се отваря друга задача.");
+    return paragraphs;
 }
 
 // The layout is authored in twips, 15 to a logical pixel.
@@ -76,6 +78,7 @@ Control *place(Control *control, const QString &name, const QRect &geometry, boo
 QLabel *makeLabel(QWidget *form, const QString &text, const QColor &background)
 {
     auto *label = new QLabel(shown(text), form);
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
@@ -108,7 +111,15 @@ void ShowFileError(const QString &message, QWidget *parent)
         parent != nullptr ? parent->windowTitle()
                           : WindowCaption(QString::fromUtf8(build::publisherAddress),
                                           QString::fromStdString(board::BuiltInExercise().caption));
-    QMessageBox::critical(parent, caption, message);
+    ShowMessage(parent, QMessageBox::Critical, caption, message);
+}
+
+void ShowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
+                 const QString &text)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 QFont FormFont()
@@ -173,14 +184,40 @@ MainForm::MainForm(QWidget *parent)
 
     m_announcer = new Announcer(this);
 
-    // Puzzle files come by Ctrl+O or by a drop; the authored layout has no menu bar.
-    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
-            &MainForm::chooseFile);
+    // The authored layout has no menu bar: the commands are a context menu, and their shortcuts
+    // work wherever the focus is. Puzzle files also come by a drop.
+    m_commands = new QMenu(this);
+    m_commands->setFont(font());
+    addCommand(QStringLiteral("Отвори…"), QKeySequence::Open, [this] { chooseFile(); });
+    addCommand(QStringLiteral("Запази като уеб страница…"), QKeySequence(Qt::CTRL | Qt::Key_S),
+               [this] { saveWebPage(); });
+    addCommand(QStringLiteral("Печатай работния лист…"), QKeySequence::Print,
+               [this] { print(false); });
+    addCommand(QStringLiteral("Печатай отговорите…"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] { print(true); });
     setAcceptDrops(true);
-    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
-            [this] { print(false); });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this),
-            &QShortcut::activated, this, [this] { print(true); });
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this] {
+            const QWidget *focus = focusWidget() != nullptr ? focusWidget() : this;
+            m_commands->popup(focus->mapToGlobal(focus->rect().center()));
+        });
+    }
+}
+
+void MainForm::addCommand(const QString &text, const QKeySequence &shortcut,
+                          const std::function<void()> &command)
+{
+    auto *action = new QAction(text, this);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, command);
+    addAction(action);
+    m_commands->addAction(action);
+}
+
+void MainForm::contextMenuEvent(QContextMenuEvent *event)
+{
+    m_commands->popup(event->globalPos());
 }
 
 bool MainForm::play(const board::Exercise &exercise)
@@ -197,6 +234,9 @@ bool MainForm::play(const board::Exercise &exercise)
     }
     m_instructions->setPlainText(paragraphs);
     m_exercise = exercise;
+    if (!exercise.path.empty()) {
+        m_folder = QFileInfo(QString::fromStdString(exercise.path)).absolutePath();
+    }
     m_wrongTries = 0;
     try {
         for (board::MemoryColumn &master : m_list2) {
@@ -251,19 +291,18 @@ void MainForm::tell(const board::Choice &choice)
                          .arg(choice.slot + 1)
                          .arg(m_list3->ListCount()));
     if (m_list1[0]->ListCount() == 0) {
-        QMessageBox::information(this, windowTitle(),
-                                 QStringLiteral("Браво! Акронимът е готов: «%1».\n"
-                                                "Грешни опити: %2.")
-                                     .arg(QString::fromStdString(m_exercise.answer))
-                                     .arg(m_wrongTries));
+        ShowMessage(this, QMessageBox::Information, windowTitle(),
+                    QStringLiteral("Браво! Акронимът е готов: «%1».\nГрешни опити: %2.")
+                        .arg(QString::fromStdString(m_exercise.answer))
+                        .arg(m_wrongTries));
     }
 }
 
 void MainForm::report(const std::exception &error)
 {
-    QMessageBox::critical(this, windowTitle(),
-                          tr("The program stops because of an error:") + u'\n' +
-                              QString::fromUtf8(error.what()));
+    ShowMessage(this, QMessageBox::Critical, windowTitle(),
+                tr("The program stops because of an error:") + u'\n' +
+                    QString::fromUtf8(error.what()));
 }
 
 void MainForm::chooseFile()
@@ -286,6 +325,26 @@ void MainForm::print(bool answerKey)
     if (dialog.exec() == QDialog::Accepted) {
         (answerKey ? sheets::AnswerKey(m_exercise) : sheets::Worksheet(m_exercise))
             ->print(&printer);
+    }
+}
+
+// Offers TITLE.html in the puzzle's folder; characters that file systems refuse become '-'.
+void MainForm::saveWebPage()
+{
+    static const QRegularExpression refused(QStringLiteral(R"([\\/:*?"<>|\x00-\x1f])"));
+    const QString name =
+        QString::fromStdString(m_exercise.title).replace(refused, QStringLiteral("-"));
+    QFileDialog dialog(this, tr("Save as a web page"),
+                       QDir(m_folder).filePath(name + QStringLiteral(".html")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("html"));
+    dialog.setNameFilters({tr("Web pages (*.html)"), tr("All files (*)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    if (const QString error = web::WriteWebPage(m_exercise, path); !error.isEmpty()) {
+        ShowMessage(this, QMessageBox::Critical, windowTitle(), error);
     }
 }
 

@@ -7,14 +7,17 @@
 #include "content.h"
 
 #include <QFont>
+#include <QMessageBox>
 #include <QWidget>
 #include <array>
 #include <exception>
+#include <functional>
 
 class Announcer;
 class FlatButton;
 class ListBox;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 
 // The controls keep the names the program's design gives them (List1, List2, List3, Command1,
@@ -32,13 +35,19 @@ QFont FormFont();
 /// Tells the learner, in a message box of its own, why a puzzle file cannot be played.
 void ShowFileError(const QString &message, QWidget *parent = nullptr);
 
+/// A modal message box that shows `text` as it is: a teacher's text is never read as markup.
+void ShowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
+                 const QString &text);
+
 /// The program's only window. It lays out its controls; play() puts an exercise on the board, and
 /// from then on "Избрах" runs the pair check and "Чисти" the reset. Ctrl+P prints its worksheet,
 /// Ctrl+Shift+P its answer key, through the system's print dialog. Each judged pair is told to
 /// screen readers, a filled slot is scrolled into sight, and the last one brings a message that
 /// spells the answer and counts the wrong tries. Ctrl+O, or a file dropped on
 /// the window, replaces the exercise with one from a puzzle file; a file that cannot be played is
-/// explained in a message box and the game goes on as it was.
+/// explained in a message box and the game goes on as it was. Ctrl+S saves the exercise as a web
+/// page. A right click on the form, the Menu key or Shift+F10 opens a menu of these commands.
+/// Every teacher's text is shown as plain text.
 /// A board error ends the program: a message box says what failed, and the event loop exits with
 /// EXIT_FAILURE.
 class MainForm : public QWidget
@@ -57,7 +66,11 @@ public:
     /// kept in memory and never shown.
     board::Board columns();
 
+    /// The menu of the window's commands, each with its shortcut.
+    QMenu *commands() const { return m_commands; }
+
 protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -66,6 +79,9 @@ private:
     void tell(const board::Choice &choice);
     void chooseFile();
     void print(bool answerKey);
+    void saveWebPage();
+    void addCommand(const QString &text, const QKeySequence &shortcut,
+                    const std::function<void()> &command);
     void open(const QString &path);
     void report(const std::exception &error);
 
@@ -80,4 +96,5 @@ private:
     board::Exercise m_exercise; // on the board
     int m_wrongTries = 0;       // in this game, since the last reset
     QString m_folder;           // where the last puzzle file came from
+    QMenu *m_commands = nullptr;
 };

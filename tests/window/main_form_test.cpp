@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The acronym authors
 // SPDX-License-Identifier: MIT
 
+#include "announcer.h"
 #include "flat_button.h"
 #include "invariants.h"
 #include "list_box.h"
@@ -11,8 +12,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -98,6 +103,10 @@ private slots:
     void endsTheGameWithAMessage();
     void printsFromTheWindow_data();
     void printsFromTheWindow();
+    void playsTheSharedGames_data();
+    void playsTheSharedGames();
+    void opensTheMenu_data();
+    void opensTheMenu();
 
 private:
     ListBox *list(const char *name) const { return m_form->findChild<ListBox *>(name); }
@@ -123,7 +132,7 @@ void MainFormTest::init()
     connect(&m_closer, &QTimer::timeout, this, [this] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (box != nullptr && box->icon() == QMessageBox::Information) {
-            m_told << box->text();
+            m_told << (box->textFormat() == Qt::PlainText ? box->text() : "markup: " + box->text());
             QTest::keyClick(box, Qt::Key_Return);
         }
     });
@@ -986,6 +995,110 @@ void MainFormTest::printsFromTheWindow()
     const QString text = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
     QVERIFY2(text.contains(shown), qPrintable(text));
     QVERIFY2(!text.contains(hidden), qPrintable(text));
+}
+
+void MainFormTest::playsTheSharedGames_data()
+{
+    QTest::addColumn<QJsonObject>("game");
+    QFile file(QStringLiteral(GAMES_FOLDER "/games.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonArray games = QJsonDocument::fromJson(file.readAll())["games"].toArray();
+    QVERIFY(!games.isEmpty());
+    for (const QJsonValue &game : games) {
+        QTest::newRow(qPrintable(game["name"].toString())) << game.toObject();
+    }
+}
+
+// The web page plays the same table; each step is compared as one list, which names the step.
+void MainFormTest::playsTheSharedGames()
+{
+    QFETCH(QJsonObject, game);
+    if (const QString file = game["puzzle"].toString(); !file.isEmpty()) {
+        const board::Exercise exercise =
+            puzzle::LoadPuzzle(QStringLiteral(GAMES_FOLDER "/") + file).exercise;
+        QVERIFY(m_form->play(exercise));
+        const auto *heading = m_form->findChild<QLabel *>("Label1_0");
+        QCOMPARE(heading->text(), QString::fromStdString(exercise.title) + u'\n');
+        QCOMPARE(heading->textFormat(), Qt::PlainText);
+    }
+    const auto *announcer = m_form->findChild<Announcer *>();
+    const QJsonArray steps = game["steps"].toArray();
+    for (qsizetype index = 0; index < steps.size(); ++index) {
+        const QJsonValue step = steps[index];
+        if (step["reset"].toBool()) {
+            QTest::mouseClick(button(1), Qt::LeftButton);
+        } else {
+            choose(step["choose"][0].toString(), step["choose"][1].toString());
+        }
+        const QString said = step["said"].toString(announcer->accessibleName());
+        const QStringList seen{QStringLiteral("step %1").arg(index + 1),
+                               rows(list("List3")).join(QString()),
+                               QString::number(list("List1_0")->ListCount()),
+                               QString::number(list("List1_0")->ListIndex()),
+                               QString::number(list("List1_1")->ListIndex()),
+                               announcer->accessibleName()};
+        const QStringList expected{
+            seen[0], step["slots"].toString(), QString::number(step["rows"].toInt()), "-1", "-1",
+            said};
+        QCOMPARE(seen, expected);
+    }
+    QCOMPARE(m_told, QStringList{game["end"].toString()});
+}
+
+void MainFormTest::opensTheMenu_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("right click on the form") << "right click";
+    QTest::newRow("Shift+F10 in a list") << "Shift+F10";
+    QTest::newRow("Menu key in the instructions") << "Menu";
+}
+
+// Each way opens the menu of the four commands; its second entry writes the web page.
+void MainFormTest::opensTheMenu()
+{
+    QFETCH(QString, how);
+    QApplication::setActiveWindow(m_form.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    if (how == "right click") {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(4, 200),
+                                m_form->mapToGlobal(QPoint(4, 200)));
+        QApplication::sendEvent(m_form.get(), &click);
+    } else if (how == "Shift+F10") {
+        list("List1_1")->setFocus();
+        QTest::keyClick(list("List1_1"), Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        QTest::keyClick(m_form->findChild<QPlainTextEdit *>("Text1_0"), Qt::Key_Menu);
+    }
+    QMenu *menu = m_form->commands();
+    QTRY_VERIFY(menu->isVisible());
+    QStringList entries;
+    for (const QAction *action : menu->actions()) {
+        entries << action->text() + u'\t' + action->shortcut().toString();
+    }
+    QCOMPARE(entries,
+             QStringList({"Отвори…\tCtrl+O", "Запази като уеб страница…\tCtrl+S",
+                          "Печатай работния лист…\tCtrl+P", "Печатай отговорите…\tCtrl+Shift+P"}));
+
+    const QTemporaryDir folder;
+    const QString page = folder.filePath("page.html");
+    QString offered;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            offered = name->text();
+            name->setText(page);
+            QTest::keyClick(name, Qt::Key_Return);
+        }
+    });
+    answer.start(10);
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QCOMPARE(offered, "История - акроним.html");
+    QFile written(page);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().contains("\"text\":\"Аспарух\""));
 }
 
 QTEST_MAIN(MainFormTest)

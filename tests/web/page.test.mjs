@@ -1,0 +1,172 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+// Plays the page that `acronym --html` writes in headless Chromium, by the games that the window
+// plays too (../games/games.json). ACRONYM names the program; build/default's by default.
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { mkdtempSync, readFileSync, statSync, writeFileSync } from "node:fs";
+import { createRequire } from "node:module";
+import { tmpdir } from "node:os";
+import { join, resolve } from "node:path";
+import { after, before, test } from "node:test";
+import { pathToFileURL } from "node:url";
+import puppeteer from "puppeteer-core";
+
+const root = new URL("../../", import.meta.url).pathname;
+const program = process.env.ACRONYM ?? join(root, "build/default/app/acronym");
+const table = JSON.parse(readFileSync(join(root, "tests/games/games.json"), "utf8"));
+const folder = mkdtempSync(join(tmpdir(), "acronym-web-"));
+const axe = readFileSync(createRequire(import.meta.url).resolve("axe-core"), "utf8");
+
+// Writes the page of a puzzle file (the built-in puzzle without one); returns its path.
+function pageOf(puzzle, name = "built-in.html") {
+  const page = join(folder, name);
+  execFileSync(program, [...(puzzle ? [puzzle] : []), "--html", page], { env: { ...process.env, LANG: "C.UTF-8" } });
+  return page;
+}
+
+let browser;
+before(async () => {
+  browser = await puppeteer.launch({
+    executablePath: "/usr/bin/chromium",
+    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+  });
+});
+after(() => browser?.close());
+
+// Opens a page, noting every request besides its own, every policy violation and every alert.
+async function open(path, viewport = { width: 1000, height: 800 }) {
+  const tab = await browser.newPage();
+  const trouble = [];
+  tab.on("request", (request) => request.url() !== pathToFileURL(path).href && trouble.push(`request ${request.url()}`));
+  tab.on("dialog", (dialog) => trouble.push(`alert ${dialog.message()}`) && dialog.dismiss());
+  await tab.evaluateOnNewDocument(() =>
+    document.addEventListener("securitypolicyviolation", (event) => console.error(`blocked ${event.blockedURI} ${event.violatedDirective}`)),
+  );
+  tab.on("console", (message) => message.type() === "error" && trouble.push(message.text()));
+  tab.on("pageerror", (error) => trouble.push(error.message));
+  await tab.setViewport(viewport);
+  await tab.goto(pathToFileURL(path).href);
+  return { tab, trouble };
+}
+
+// What the learner sees: the slots, the words left, the selections and what was said.
+const board = (tab) =>
+  tab.evaluate(() => ({
+    slots: [...document.querySelectorAll("#slots li")].map((slot) => slot.textContent).join(""),
+    rows: document.querySelectorAll("#words [role=option]").length,
+    selected: document.querySelectorAll("[aria-selected=true]").length,
+    said: document.querySelector("#said").textContent,
+  }));
+
+// Selects a row by mouse, or by keyboard from its list's Tab stop: Home, then Down to it.
+const mouse = {
+  async select(tab, list, text) {
+    const rows = await tab.$$(`#${list} [role=option]`);
+    const texts = await Promise.all(rows.map((row) => row.evaluate((option) => option.textContent)));
+    await rows[texts.indexOf(text)].click();
+  },
+  press: (tab, id) => tab.click(`#${id}`),
+  closeEnd: (tab) => tab.click("#done-close"),
+};
+const keyboard = {
+  async select(tab, list, text) {
+    await tabTo(tab, list);
+    const texts = await tab.$$eval(`#${list} [role=option]`, (rows) => rows.map((row) => row.textContent));
+    await tab.keyboard.press("Home");
+    for (let row = 0; row < texts.indexOf(text); ++row) await tab.keyboard.press("ArrowDown");
+  },
+  async press(tab, id) {
+    await tabTo(tab, id);
+    await tab.keyboard.press(id === "choose" ? "Enter" : " ");
+  },
+  closeEnd: (tab) => tab.keyboard.press("Escape"),
+};
+
+// Tab stops: the two lists, «Избрах», the slots and «Чисти», in that order.
+const stops = ["words", "explanations", "choose", "slots", "reset"];
+async function tabTo(tab, id) {
+  for (let presses = 0; presses < stops.length; ++presses) {
+    if ((await tab.evaluate(() => document.activeElement.id)) === id) return;
+    await tab.keyboard.press("Tab");
+  }
+  assert.fail(`Tab never reaches #${id}`);
+}
+
+async function playTable(player) {
+  for (const game of table.games) {
+    const { tab, trouble } = await open(pageOf(game.puzzle && join(root, "tests/games", game.puzzle), "game.html"));
+    let said = "";
+    for (const [index, step] of game.steps.entries()) {
+      if (step.reset) {
+        await player.press(tab, "reset");
+        said = "";
+      } else {
+        await player.select(tab, "words", step.choose[0]);
+        await player.select(tab, "explanations", step.choose[1]);
+        await player.press(tab, "choose");
+        said = step.said ?? said;
+      }
+      const end = await tab.$eval("#done", (done) => done.open && done.querySelector("p").textContent);
+      assert.equal(end, step.rows === 0 && game.end, `${game.name}, step ${index + 1}: the message at the end`);
+      if (end) await player.closeEnd(tab);
+      assert.deepEqual(await board(tab), { slots: step.slots, rows: step.rows, selected: 0, said }, `${game.name}, step ${index + 1}`);
+    }
+    await player.press(tab, "reset");
+    assert.equal((await board(tab)).rows, game.steps[0].rows, `${game.name}: «Чисти» brings every row back`);
+    assert.deepEqual(trouble, [], game.name);
+    await tab.close();
+  }
+}
+
+test("plays the games with the mouse", () => playTable(mouse));
+test("plays the games with the keyboard alone", () => playTable(keyboard));
+
+test("is one small, Bulgarian page that loads nothing and shows the teacher's texts as written", async () => {
+  const texts = (tab) => tab.evaluate(() => [document.querySelector("h1"), ...document.querySelectorAll("#instructions p")].map((node) => node.textContent));
+  const cases = [
+    { puzzle: "", size: 40, shows: ["История - акроним"] },
+    { puzzle: "tests/games/markup.acronym", size: 40, shows: ["<img src=x onerror=alert(1)> &amp; @TITLE@", "</script><script>alert(2)</script>"] },
+    { puzzle: "tests/app/windows_1251.txt", size: 40, shows: ["Първите български столици", "Свържи всяка столица с нейното описание."] },
+    { puzzle: join(folder, "forty.txt"), size: 64, shows: ["Акроним"] },
+  ];
+  const pairs = Array.from({ length: 40 }, (_, pair) => `дума ${pair} от едно дълго изречение = пояснение ${pair}, ${"достатъчно дълго, за да заеме два реда. ".repeat(3)}`);
+  writeFileSync(join(folder, "forty.txt"), pairs.join("\n"));
+  for (const { puzzle, size, shows } of cases) {
+    const path = pageOf(puzzle && resolve(root, puzzle), "texts.html");
+    const html = readFileSync(path, "utf8");
+    assert.ok(statSync(path).size < size * 1024, `${puzzle}: ${statSync(path).size} bytes`);
+    assert.match(html, /<html lang="bg">/);
+    assert.match(html, /http-equiv="Content-Security-Policy" content="default-src 'none'; script-src 'sha256-[^']+'; style-src 'sha256-[^']+';/);
+    const { tab, trouble } = await open(path);
+    assert.deepEqual((await texts(tab)).slice(0, shows.length), shows, puzzle);
+    assert.equal(await tab.$$eval("img, b", (nodes) => nodes.length), 0, puzzle);
+    assert.deepEqual(trouble, [], puzzle);
+    await tab.close();
+  }
+});
+
+test("fits a phone: no sideways scroll, and rows and buttons a finger can hit", async () => {
+  const { tab } = await open(pageOf(""), { width: 360, height: 640, hasTouch: true, isMobile: true });
+  assert.equal(await tab.evaluate(() => document.documentElement.scrollWidth), 360);
+  const low = await tab.$$eval("[role=option], button:not(dialog button)", (nodes) =>
+    nodes.filter((node) => node.getBoundingClientRect().height < 44).map((node) => node.textContent),
+  );
+  assert.deepEqual(low, []);
+  await tab.tap("#words [role=option]");
+  assert.equal(await tab.$eval("#words [aria-selected=true]", (row) => row.textContent), "Аспарух");
+  await tab.close();
+});
+
+test("axe-core finds no WCAG 2.1 AA violation, before a game and during it", async () => {
+  const { tab } = await open(pageOf(""));
+  await tab.evaluate(axe);
+  const violations = () =>
+    tab.evaluate(async () => (await window.axe.run({ runOnly: ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"] })).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(" ")}`));
+  assert.deepEqual(await violations(), []);
+  await mouse.select(tab, "words", "таран");
+  await tab.focus("#words");
+  assert.deepEqual(await violations(), []);
+  await tab.close();
+});

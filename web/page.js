@@ -1,0 +1,180 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+"use strict";
+
+// The board as the desktop program holds it: the rows still in play, each with its key (the slot
+// that its word's first letter goes into), one slot per letter, and the two selections (-1: none).
+function startingBoard(exercise) {
+  return {
+    words: exercise.words.slice(),
+    explanations: exercise.explanations.slice(),
+    slots: new Array(exercise.slots).fill(" "),
+    word: -1,
+    explanation: -1,
+  };
+}
+
+// «Избрах»: with both lists selected, a pair whose keys are equal writes the word's first
+// character into its slot and leaves the board; any pair clears both selections.
+function checkChoice(board) {
+  if (board.word < 0 || board.explanation < 0) {
+    return { board, outcome: "none" };
+  }
+  const chosen = board.words[board.word];
+  const after = { ...board, word: -1, explanation: -1 };
+  if (chosen.key !== board.explanations[board.explanation].key) {
+    return { board: after, outcome: "wrong", word: chosen.text };
+  }
+  const letter = chosen.text === "" ? "" : String.fromCodePoint(chosen.text.codePointAt(0));
+  after.slots = board.slots.slice();
+  after.slots[chosen.key] = letter;
+  after.words = board.words.filter((_, row) => row !== board.word);
+  after.explanations = board.explanations.filter((_, row) => row !== board.explanation);
+  return { board: after, outcome: "right", word: chosen.text, slot: chosen.key, letter };
+}
+
+// What a screen reader hears after a judged pair, in the desktop program's words.
+function announcement(result, slotCount) {
+  const word = result.word.trim();
+  return result.outcome === "right"
+    ? `${word}: буква ${result.letter}, ${result.slot + 1} от ${slotCount}`
+    : `${word}: двойката не е вярна.`;
+}
+
+// A single-select listbox: a click or the arrow keys, Home and End select a row, Space selects
+// the current one. The current row is told to assistive technology as the active descendant.
+class ListBox {
+  constructor(element) {
+    this.element = element;
+    this.rows = [];
+    this.current = -1;
+    this.selected = -1;
+    element.addEventListener("click", (event) => {
+      const option = event.target.closest("[role=option]");
+      if (option) {
+        this.select(this.rows.indexOf(option));
+      }
+    });
+    element.addEventListener("keydown", (event) => this.press(event));
+    element.addEventListener("focus", () => {
+      if (this.current < 0 && this.rows.length > 0) {
+        this.moveTo(Math.max(this.selected, 0));
+      }
+    });
+  }
+
+  show(texts) {
+    this.rows = texts.map((text, row) => {
+      const option = document.createElement("li");
+      option.id = `${this.element.id}-${row}`;
+      option.setAttribute("role", "option");
+      option.textContent = text;
+      return option;
+    });
+    this.element.replaceChildren(...this.rows);
+    this.current = -1;
+    this.select(-1);
+  }
+
+  press(event) {
+    const last = this.rows.length - 1;
+    const moves = {
+      ArrowDown: Math.min(this.current + 1, last),
+      ArrowUp: Math.max(this.current - 1, 0),
+      Home: 0,
+      End: last,
+    };
+    if (event.key in moves) {
+      this.select(moves[event.key]);
+    } else if (event.key === " " && this.current >= 0) {
+      this.select(this.current);
+    } else {
+      return;
+    }
+    event.preventDefault();
+  }
+
+  select(row) {
+    this.selected = row;
+    this.rows.forEach((option, index) => {
+      option.setAttribute("aria-selected", String(index === row));
+    });
+    if (row >= 0) {
+      this.moveTo(row);
+    }
+  }
+
+  moveTo(row) {
+    this.rows[this.current]?.classList.remove("current");
+    this.current = row;
+    const option = this.rows[row];
+    if (option) {
+      option.classList.add("current");
+      option.scrollIntoView({ block: "nearest" });
+      this.element.setAttribute("aria-activedescendant", option.id);
+    } else {
+      this.element.removeAttribute("aria-activedescendant");
+    }
+  }
+}
+
+function play() {
+  const exercise = JSON.parse(document.getElementById("exercise").textContent);
+  const byId = (id) => document.getElementById(id);
+  const words = new ListBox(byId("words"));
+  const explanations = new ListBox(byId("explanations"));
+  const slots = byId("slots");
+  const said = byId("said");
+  const done = byId("done");
+  let board;
+  let wrongTries;
+
+  byId("title").textContent = exercise.title;
+  byId("instructions").replaceChildren(
+    ...exercise.instructions.map((text) => {
+      const paragraph = document.createElement("p");
+      paragraph.textContent = text;
+      return paragraph;
+    }),
+  );
+
+  const show = () => {
+    words.show(board.words.map((row) => row.text));
+    explanations.show(board.explanations.map((row) => row.text));
+    slots.replaceChildren(
+      ...board.slots.map((letter) => {
+        const slot = document.createElement("li");
+        slot.textContent = letter;
+        return slot;
+      }),
+    );
+  };
+  const start = () => {
+    board = startingBoard(exercise);
+    wrongTries = 0;
+    said.replaceChildren();
+    show();
+  };
+
+  byId("choose").addEventListener("click", () => {
+    const result = checkChoice({ ...board, word: words.selected, explanation: explanations.selected });
+    if (result.outcome === "none") {
+      return;
+    }
+    board = result.board;
+    show();
+    wrongTries += result.outcome === "wrong" ? 1 : 0;
+    // A new text node is spoken even when it repeats the last one.
+    said.replaceChildren(document.createTextNode(announcement(result, board.slots.length)));
+    if (result.outcome === "right" && board.words.length === 0) {
+      byId("done-text").textContent =
+        `Браво! Акронимът е готов: «${exercise.answer}».\nГрешни опити: ${wrongTries}.`;
+      done.showModal();
+    }
+  });
+  byId("reset").addEventListener("click", start);
+  byId("done-close").addEventListener("click", () => done.close());
+  start();
+}
+
+play();
