@@ -1004,8 +1004,9 @@ void MainFormTest::playsTheSharedGames_data()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QJsonArray games = QJsonDocument::fromJson(file.readAll())["games"].toArray();
     QVERIFY(!games.isEmpty());
-    for (const QJsonValue &game : games) {
-        QTest::newRow(qPrintable(game["name"].toString())) << game.toObject();
+    for (const auto &value : games) {
+        const QJsonObject game = value.toObject();
+        QTest::newRow(qPrintable(game["name"].toString())) << game;
     }
 }
 
