@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "build_settings.h"
+#include "editor_window.h"
 #include "main_form.h"
 #include "puzzle_file.h"
 #include "sheets.h"
@@ -13,6 +14,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
+#include <QPointer>
 #include <QScreen>
 #include <QTextDocument>
 #include <QTranslator>
@@ -74,6 +76,10 @@ struct CommandLine
             "acronym", "Write the puzzle as one web page that plays in any browser, offline, into "
                        "PAGE, then exit. Needs no display."),
         QCoreApplication::translate("acronym", "PAGE")};
+    QCommandLineOption edit{
+        QStringLiteral("edit"),
+        QCoreApplication::translate("acronym",
+                                    "Open the puzzle editor, with a new puzzle or with FILE's.")};
     QCommandLineOption check{
         QStringLiteral("check"),
         QCoreApplication::translate(
@@ -90,6 +96,7 @@ struct CommandLine
         parser.addOption(worksheet);
         parser.addOption(answers);
         parser.addOption(html);
+        parser.addOption(edit);
         parser.addOption(check);
         parser.addPositionalArgument(
             QCoreApplication::translate("acronym", "FILE"),
@@ -255,12 +262,52 @@ std::optional<board::Exercise> exerciseFrom(const QStringList &files, bool inBox
     }
 }
 
+EditorWindow *openEditor();
+
+// A game window's menu opens editors: a new puzzle, or the one on its board.
+void wireGame(MainForm *form)
+{
+    QObject::connect(form, &MainForm::newPuzzleAsked, form, [] { openEditor()->show(); });
+    QObject::connect(form, &MainForm::editAsked, form, [](const board::Exercise &exercise) {
+        EditorWindow *editor = openEditor();
+        if (exercise.path.empty()) {
+            editor->editExercise(exercise);
+        } else if (!editor->openFile(QString::fromStdString(exercise.path))) {
+            editor->close();
+            return;
+        }
+        editor->show();
+    });
+}
+
+// An editor whose «Играй» plays its puzzle in a game window of its own, opened on the first play.
+EditorWindow *openEditor()
+{
+    auto *editor = new EditorWindow;
+    auto *game = new QPointer<MainForm>;
+    QObject::connect(editor, &QObject::destroyed, editor, [game] { delete game; });
+    QObject::connect(editor, &EditorWindow::playAsked, editor,
+                     [game](const board::Exercise &exercise) {
+                         if (game->isNull()) {
+                             *game = new MainForm;
+                             (*game)->setAttribute(Qt::WA_DeleteOnClose);
+                             wireGame(*game);
+                         }
+                         if ((*game)->play(exercise)) {
+                             (*game)->show();
+                             (*game)->activateWindow();
+                         }
+                     });
+    return editor;
+}
+
 // Shows the window and runs it, or renders it into `screenshot` when that is not empty.
 int showWindow(const board::Exercise &exercise, const QString &screenshot)
 {
     // The default font is never looked up when the form's is the application's from the start.
     QApplication::setFont(FormFont());
     MainForm form;
+    wireGame(&form);
     if (!form.play(exercise)) {
         return EXIT_FAILURE;
     }
@@ -295,6 +342,15 @@ int main(int argc, char *argv[])
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(line->check)) {
         return checkPuzzles(parser.values(line->check) + files);
+    }
+    if (parser.isSet(line->edit) && mode == Mode::Window && files.size() <= 1) {
+        QApplication::setFont(FormFont());
+        EditorWindow *editor = openEditor();
+        if (!files.isEmpty() && !editor->openFile(files.first())) {
+            return puzzleError;
+        }
+        editor->show();
+        return QApplication::exec();
     }
     if (files.size() > 1) {
         return fail(

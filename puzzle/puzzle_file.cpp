@@ -25,12 +25,19 @@ struct Pair
 {
     QString word;
     QString explanation;
+    int line = 0;
+    int position = 0; // among the file's pair lines, refused ones included
 };
 
 [[noreturn]] void fail(const QString &fileName, int line, const QString &what)
 {
+    throw PuzzleError(fileName, line, what);
+}
+
+QString located(const QString &fileName, int line, const QString &reason)
+{
     const QString where = line > 0 ? QStringLiteral("%1:%2").arg(fileName).arg(line) : fileName;
-    throw PuzzleError((where + QStringLiteral(": ") + what).toStdString());
+    return where + QStringLiteral(": ") + reason;
 }
 
 // The text's control characters, tabs aside, have no place in a row.
@@ -139,23 +146,48 @@ public:
         }
     }
 
-    board::Exercise finish(int lastLine) const
+    // The problems of the puzzle as a whole, once every line has been read.
+    std::vector<Problem> wholeProblems(int lastLine) const
     {
+        std::vector<Problem> problems;
         if (static_cast<int>(m_pairs.size()) < minPairs) {
-            fail(m_fileName, lastLine,
-                 QCoreApplication::translate(
-                     "puzzle", "a puzzle needs at least %1 pairs, and this one has %2")
-                     .arg(minPairs)
-                     .arg(m_pairs.size()));
+            problems.push_back(
+                {lastLine, QCoreApplication::translate(
+                               "puzzle", "a puzzle needs at least %1 pairs, and this one has %2")
+                               .arg(minPairs)
+                               .arg(m_pairs.size())});
         }
         const QString letters = firstLetters(m_pairs);
-        if (m_answer.line > 0 &&
-            withoutBlanks(m_answer.text).toCaseFolded() != withoutBlanks(letters).toCaseFolded()) {
-            fail(m_fileName, m_answer.line,
-                 QCoreApplication::translate("puzzle",
-                                             R"(the words' first letters spell "%1", not "%2")")
-                     .arg(letters, m_answer.text));
+        const QList<uint> answer = withoutBlanks(m_answer.text).toCaseFolded().toUcs4();
+        if (m_answer.line > 0 && answer != withoutBlanks(letters).toCaseFolded().toUcs4()) {
+            problems.push_back(
+                {m_answer.line, QCoreApplication::translate(
+                                    "puzzle", R"(the words' first letters spell "%1", not "%2")")
+                                    .arg(letters, m_answer.text)});
+            if (answer.size() == m_pairLines) {
+                for (const Pair &pair : m_pairs) {
+                    const QString letter =
+                        QStringView(QChar::fromUcs4(answer[pair.position])).toString();
+                    if (!pair.word.toCaseFolded().startsWith(letter)) {
+                        problems.push_back(
+                            {pair.line,
+                             QCoreApplication::translate(
+                                 "puzzle", R"(the word "%1" should start with "%2", letter %3)")
+                                 .arg(pair.word, letter.toUpper())
+                                 .arg(pair.position + 1)});
+                    }
+                }
+            }
         }
+        return problems;
+    }
+
+    board::Exercise finish(int lastLine) const
+    {
+        if (const std::vector<Problem> problems = wholeProblems(lastLine); !problems.empty()) {
+            fail(m_fileName, problems.front().line, problems.front().reason);
+        }
+        const QString letters = firstLetters(m_pairs);
 
         QStringList words;
         QStringList explanations;
@@ -202,13 +234,15 @@ private:
 
     void readPair(int line, const QString &content)
     {
+        const int position = m_pairLines++;
         const qsizetype equals = content.indexOf(u'=');
         if (equals < 0) {
             fail(m_fileName, line,
                  QCoreApplication::translate(
                      "puzzle", R"(expected "word = explanation", or a key such as "title:")"));
         }
-        Pair pair{content.first(equals).trimmed(), content.sliced(equals + 1).trimmed()};
+        Pair pair{content.first(equals).trimmed(), content.sliced(equals + 1).trimmed(), line,
+                  position};
         if (pair.word.isEmpty()) {
             fail(m_fileName, line,
                  QCoreApplication::translate("puzzle", R"(the word before "=" is empty)"));
@@ -243,6 +277,7 @@ private:
 
     QString m_fileName;
     std::vector<Pair> m_pairs;
+    int m_pairLines = 0;
     QHash<QString, int> m_wordLines;
     QHash<QString, int> m_explanationLines;
     Once m_answer;
@@ -251,6 +286,11 @@ private:
 };
 
 } // namespace
+
+PuzzleError::PuzzleError(const QString &fileName, int line, const QString &reason)
+    : std::runtime_error(located(fileName, line, reason).toStdString()), m_line(line),
+      m_reason(reason)
+{}
 
 Puzzle ParsePuzzle(QByteArrayView bytes, const QString &fileName)
 {
@@ -265,8 +305,35 @@ Puzzle ParsePuzzle(QByteArrayView bytes, const QString &fileName)
     return {parser.finish(static_cast<int>(text.lines.size())), text.encoding};
 }
 
-Puzzle LoadPuzzle(const QString &path)
+std::vector<Problem> FindProblems(QByteArrayView bytes)
 {
+    const DecodedText text = DecodeText(bytes);
+    if (text.badLine > 0) {
+        return {{text.badLine, text.problem}};
+    }
+    Parser parser{QString()};
+    std::vector<Problem> problems;
+    for (qsizetype line = 0; line < text.lines.size(); ++line) {
+        try {
+            parser.readLine(static_cast<int>(line + 1), text.lines[line]);
+        } catch (const PuzzleError &error) {
+            problems.push_back({error.line(), error.reason()});
+        }
+    }
+    // The puzzle's own problems name no line: the editor shows them apart from its rows.
+    for (Problem &problem : parser.wholeProblems(0)) {
+        problems.push_back(std::move(problem));
+    }
+    return problems;
+}
+
+QByteArray ReadPuzzleFile(const QString &path)
+{
+    // Anything but a regular file (a named pipe, a device, a folder) could block or never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        fail(path, 0, QCoreApplication::translate("puzzle", "is not a regular file"));
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         fail(path, 0,
@@ -280,7 +347,12 @@ Puzzle LoadPuzzle(const QString &path)
     if (text.size() > maxFileBytes) {
         fail(path, 0, QCoreApplication::translate("puzzle", "is larger than 1 MiB"));
     }
-    Puzzle puzzle = ParsePuzzle(text, path);
+    return text;
+}
+
+Puzzle LoadPuzzle(const QString &path)
+{
+    Puzzle puzzle = ParsePuzzle(ReadPuzzleFile(path), path);
     puzzle.exercise.path = QFileInfo(path).absoluteFilePath().toStdString();
     return puzzle;
 }

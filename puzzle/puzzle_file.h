@@ -9,6 +9,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <stdexcept>
+#include <vector>
 
 namespace puzzle {
 
@@ -17,7 +18,23 @@ namespace puzzle {
 class PuzzleError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    PuzzleError(const QString &fileName, int line, const QString &reason);
+
+    /// The line of the file that is wrong, from 1; 0 for the file as a whole.
+    int line() const { return m_line; }
+    /// What is wrong, without the file and the line.
+    QString reason() const { return m_reason; }
+
+private:
+    int m_line;
+    QString m_reason;
+};
+
+/// One thing that keeps a text from being a puzzle: its line (0 for none) and what is wrong.
+struct Problem
+{
+    int line = 0;
+    QString reason;
 };
 
 constexpr qsizetype maxFileBytes = 1024 * 1024;
@@ -49,8 +66,17 @@ struct Puzzle
 /// spell.
 Puzzle ParsePuzzle(QByteArrayView bytes, const QString &fileName);
 
-/// Reads and parses the file at `path`; a file that cannot be read, or is larger than 1 MiB, is a
-/// PuzzleError too.
+/// Every problem that keeps the bytes from being a puzzle, in the order the reader meets them:
+/// each refused line, then the puzzle's as a whole. When the number of pairs is the number of the
+/// answer's letters, each word that does not start with its letter is a problem of its line too.
+/// ParsePuzzle refuses the first of them; none means that it accepts the bytes.
+std::vector<Problem> FindProblems(QByteArrayView bytes);
+
+/// Reads the bytes of the file at `path`: only a regular file, of at most 1 MiB. Throws
+/// PuzzleError for anything else, or when the file cannot be read.
+QByteArray ReadPuzzleFile(const QString &path);
+
+/// Reads and parses the file at `path`; a file that ReadPuzzleFile refuses is a PuzzleError too.
 Puzzle LoadPuzzle(const QString &path);
 
 } // namespace puzzle

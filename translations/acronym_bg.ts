@@ -2,6 +2,157 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="bg_BG">
 <context>
+    <name>EditorWindow</name>
+    <message>
+        <source>Title</source>
+        <translation>Заглавие</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Указания</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Отговор</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Дума</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Пояснение</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Проблеми</translation>
+    </message>
+    <message>
+        <source>The first letters spell</source>
+        <translation>Първите букви образуват</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Команди</translation>
+    </message>
+    <message>
+        <source>New puzzle…</source>
+        <translation>Нов пъзел…</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Отвори…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Запази</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Запази като…</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Играй</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Добави ред</translation>
+    </message>
+    <message>
+        <source>Remove the row</source>
+        <translation>Премахни реда</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Нагоре</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Надолу</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отмени</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Върни</translation>
+    </message>
+    <message>
+        <source>Word %1</source>
+        <translation>Дума %1</translation>
+    </message>
+    <message>
+        <source>Explanation %1</source>
+        <translation>Пояснение %1</translation>
+    </message>
+    <message>
+        <source>no letter</source>
+        <translation>без буква</translation>
+    </message>
+    <message>
+        <source>✗ not «%1»</source>
+        <translation>✗ не е «%1»</translation>
+    </message>
+    <message>
+        <source>None: the puzzle can be played.</source>
+        <translation>Няма: пъзелът може да се играе.</translation>
+    </message>
+    <message>
+        <source>New puzzle</source>
+        <translation>Нов пъзел</translation>
+    </message>
+    <message>
+        <source>Puzzle editor</source>
+        <translation>Редактор на пъзели</translation>
+    </message>
+    <message>
+        <source>The file is in %1; saving writes it as UTF-8.</source>
+        <translation>Файлът е в %1; ще бъде запазен в UTF-8.</translation>
+    </message>
+    <message>
+        <source>Remove row %1 with its word and explanation?</source>
+        <translation>Да премахна ли ред %1 с думата и пояснението му?</translation>
+    </message>
+    <message>
+        <source>Save the puzzle</source>
+        <translation>Запази пъзела</translation>
+    </message>
+    <message>
+        <source>Puzzles (*.acronym *.txt)</source>
+        <translation>Пъзели (*.acronym *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Всички файлове (*)</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>«%1» не може да се запише: %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Запазено в %1.</translation>
+    </message>
+    <message>
+        <source>Saved to %1 as a draft: it cannot be played yet. %2</source>
+        <translation>Запазено в %1 като чернова: още не може да се играе. %2</translation>
+    </message>
+    <message>
+        <source>The puzzle has changes that are not saved. Save them?</source>
+        <translation>Пъзелът има незапазени промени. Да ги запазя ли?</translation>
+    </message>
+    <message>
+        <source>Open a puzzle</source>
+        <translation>Отвори пъзел</translation>
+    </message>
+    <message>
+        <source>The puzzle cannot be played yet:</source>
+        <translation>Пъзелът още не може да се играе:</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>The program stops because of an error:</source>
@@ -102,6 +253,29 @@
         <source>PAGE</source>
         <translation>СТРАНИЦА</translation>
     </message>
+    <message>
+        <source>Open the puzzle editor, with a new puzzle or with FILE&apos;s.</source>
+        <translation>Отваря редактора на пъзели с нов пъзел или с пъзела от ФАЙЛ.</translation>
+    </message>
+</context>
+<context>
+    <name>editor</name>
+    <message>
+        <source>Title: %1</source>
+        <translation>Заглавие: %1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Отговор: %1</translation>
+    </message>
+    <message>
+        <source>Instructions: %1</source>
+        <translation>Указания: %1</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Ред %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>puzzle</name>
@@ -176,6 +350,14 @@
     <message>
         <source>the words&apos; first letters spell &quot;%1&quot;, not &quot;%2&quot;</source>
         <translation>първите букви на думите образуват «%1», а не «%2»</translation>
+    </message>
+    <message>
+        <source>the word &quot;%1&quot; should start with &quot;%2&quot;, letter %3</source>
+        <translation>думата «%1» трябва да започва с «%2», буква %3</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>не е обикновен файл</translation>
     </message>
 </context>
 <context>

@@ -188,7 +188,10 @@ MainForm::MainForm(QWidget *parent)
     // work wherever the focus is. Puzzle files also come by a drop.
     m_commands = new QMenu(this);
     m_commands->setFont(font());
+    addCommand(QStringLiteral("Нов пъзел…"), QKeySequence::New, [this] { emit newPuzzleAsked(); });
     addCommand(QStringLiteral("Отвори…"), QKeySequence::Open, [this] { chooseFile(); });
+    addCommand(QStringLiteral("Промени пъзела…"), QKeySequence(Qt::CTRL | Qt::Key_E),
+               [this] { emit editAsked(m_exercise); });
     addCommand(QStringLiteral("Запази като уеб страница…"), QKeySequence(Qt::CTRL | Qt::Key_S),
                [this] { saveWebPage(); });
     addCommand(QStringLiteral("Печатай работния лист…"), QKeySequence::Print,

@@ -69,6 +69,12 @@ public:
     /// The menu of the window's commands, each with its shortcut.
     QMenu *commands() const { return m_commands; }
 
+signals:
+    /// «Нов пъзел…» (Ctrl+N): the teacher wants to make a puzzle.
+    void newPuzzleAsked();
+    /// «Промени пъзела…» (Ctrl+E): the teacher wants to edit the puzzle on the board.
+    void editAsked(const board::Exercise &exercise);
+
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;

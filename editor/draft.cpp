@@ -1,0 +1,320 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#include "draft.h"
+
+#include "board.h"
+#include "puzzle_file.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace editor {
+
+namespace {
+
+// A row without a letter carries this comment line before it in its file.
+const QString noLetter = QStringLiteral("#~ без буква");
+
+// The answer's letters, blanks aside.
+QStringList lettersOf(const QString &answer)
+{
+    QStringList letters;
+    for (const QChar character : answer) {
+        if (!character.isSpace()) {
+            letters << QString(character);
+        }
+    }
+    return letters;
+}
+
+QList<int> letteredRows(const Draft &draft)
+{
+    QList<int> rows;
+    for (int row = 0; row < draft.rows.size(); ++row) {
+        if (draft.rows[row].lettered) {
+            rows << row;
+        }
+    }
+    return rows;
+}
+
+QString firstLetter(const QString &word)
+{
+    return QString::fromStdString(board::FirstCharacter(word.trimmed().toStdString()));
+}
+
+// Where each line of DraftText comes from: a row's index, or one of these.
+enum Place
+{
+    Elsewhere = -1,
+    Title = -2,
+    Answer = -3,
+    Instructions = -4
+};
+
+struct Written
+{
+    QStringList lines;
+    QList<int> places;
+
+    void add(const QString &line, int place)
+    {
+        lines << line;
+        places << place;
+    }
+};
+
+Written written(const Draft &draft)
+{
+    Written file;
+    for (const QString &comment : draft.comments) {
+        file.add(comment, Elsewhere);
+    }
+    if (!draft.title.trimmed().isEmpty()) {
+        file.add(QStringLiteral("заглавие: ") + draft.title.trimmed(), Title);
+    }
+    if (!draft.answer.trimmed().isEmpty()) {
+        file.add(QStringLiteral("отговор: ") + draft.answer.trimmed(), Answer);
+    }
+    for (const QString &paragraph : draft.instructions) {
+        if (!paragraph.trimmed().isEmpty()) {
+            file.add(QStringLiteral("указания: ") + paragraph.trimmed(), Instructions);
+        }
+    }
+    file.add(QString(), Elsewhere);
+    const bool lettersCount = !lettersOf(draft.answer).isEmpty();
+    for (int index = 0; index < draft.rows.size(); ++index) {
+        const Row &row = draft.rows[index];
+        for (const QString &note : row.notes) {
+            file.add(note, index);
+        }
+        if (lettersCount && !row.lettered) {
+            file.add(noLetter, index);
+        }
+        file.add(row.word.trimmed() + QStringLiteral(" = ") + row.explanation.trimmed(), index);
+    }
+    return file;
+}
+
+// The key that starts a line, as the puzzle reader knows them, or none.
+Place keyOf(const QString &line, QString *value)
+{
+    const qsizetype colon = line.indexOf(u':');
+    const QString key = line.first(std::max<qsizetype>(colon, 0)).trimmed().toCaseFolded();
+    const QList<std::pair<QStringList, Place>> keys{
+        {{QStringLiteral("title"), QStringLiteral("заглавие")}, Title},
+        {{QStringLiteral("answer"), QStringLiteral("отговор")}, Answer},
+        {{QStringLiteral("instructions"), QStringLiteral("указания")}, Instructions}};
+    for (const auto &[names, place] : keys) {
+        if (colon > 0 && names.contains(key)) {
+            *value = line.sliced(colon + 1).trimmed();
+            return place;
+        }
+    }
+    return Elsewhere;
+}
+
+} // namespace
+
+bool Row::isEmpty() const
+{
+    return word.trimmed().isEmpty() && explanation.trimmed().isEmpty() && notes.isEmpty();
+}
+
+Draft WithAnswer(Draft draft, const QString &answer)
+{
+    const QStringList before = lettersOf(draft.answer);
+    const QStringList after = lettersOf(answer);
+    draft.answer = answer;
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype same = 0; // letters alike at the start
+    while (same < shorter && before[same] == after[same]) {
+        ++same;
+    }
+    qsizetype sameEnd = 0; // and at the end, after those
+    while (sameEnd < shorter - same &&
+           before[before.size() - 1 - sameEnd] == after[after.size() - 1 - sameEnd]) {
+        ++sameEnd;
+    }
+    const QList<int> lettered = letteredRows(draft);
+    for (qsizetype gone = before.size() - sameEnd - 1; gone >= same; --gone) {
+        Row &row = draft.rows[lettered[gone]];
+        if (row.isEmpty()) {
+            draft.rows.removeAt(lettered[gone]);
+        } else {
+            row.lettered = false;
+        }
+    }
+    const QList<int> kept = letteredRows(draft);
+    qsizetype at = same > 0 ? kept[same - 1] + 1 : (kept.isEmpty() ? draft.rows.size() : kept[0]);
+    for (qsizetype added = same; added < after.size() - sameEnd; ++added) {
+        draft.rows.insert(at++, Row{});
+    }
+    return draft;
+}
+
+Draft WithRowAdded(Draft draft, int row)
+{
+    Row added;
+    added.lettered = lettersOf(draft.answer).isEmpty();
+    draft.rows.insert(row, added);
+    return draft;
+}
+
+Draft WithRowRemoved(Draft draft, int row)
+{
+    const QList<int> lettered = letteredRows(draft);
+    if (const qsizetype letter = lettered.indexOf(row);
+        letter >= 0 && letter < lettersOf(draft.answer).size()) {
+        // The answer loses its letter number `letter`, counting letters only.
+        qsizetype seen = -1;
+        for (qsizetype index = 0; index < draft.answer.size(); ++index) {
+            if (!draft.answer[index].isSpace() && ++seen == letter) {
+                draft.answer.remove(index, 1);
+                break;
+            }
+        }
+    }
+    draft.rows.removeAt(row);
+    return draft;
+}
+
+Draft WithRowMoved(Draft draft, int row, int by)
+{
+    if (row + by >= 0 && row + by < draft.rows.size()) {
+        std::swap(draft.rows[row].word, draft.rows[row + by].word);
+        std::swap(draft.rows[row].explanation, draft.rows[row + by].explanation);
+        std::swap(draft.rows[row].notes, draft.rows[row + by].notes);
+    }
+    return draft;
+}
+
+QString LetterOf(const Draft &draft, int row)
+{
+    const QStringList letters = lettersOf(draft.answer);
+    if (letters.isEmpty()) {
+        return firstLetter(draft.rows[row].word);
+    }
+    const qsizetype letter = letteredRows(draft).indexOf(row);
+    return letter >= 0 && letter < letters.size() ? letters[letter] : QString();
+}
+
+bool StartsRight(const Draft &draft, int row)
+{
+    const QString letter = LetterOf(draft, row);
+    return !letter.isEmpty() &&
+           draft.rows[row].word.trimmed().toCaseFolded().startsWith(letter.toCaseFolded());
+}
+
+QString Spelled(const Draft &draft)
+{
+    if (lettersOf(draft.answer).isEmpty()) {
+        QString letters;
+        for (const Row &row : draft.rows) {
+            letters += row.word.trimmed().isEmpty() ? QStringLiteral("_") : firstLetter(row.word);
+        }
+        return letters;
+    }
+    QString spelled;
+    for (const int row : letteredRows(draft)) {
+        spelled +=
+            StartsRight(draft, row) ? firstLetter(draft.rows[row].word) : QStringLiteral("_");
+    }
+    return spelled;
+}
+
+QByteArray DraftText(const Draft &draft)
+{
+    return written(draft).lines.join(u'\n').toUtf8() + '\n';
+}
+
+Draft ReadDraft(const QStringList &lines)
+{
+    Draft draft;
+    QStringList notes;
+    bool letterless = false;
+    bool seenRow = false;
+    for (const QString &line : lines) {
+        const QString content = line.trimmed();
+        QString value;
+        const Place key = keyOf(content, &value);
+        if (content == noLetter) {
+            letterless = true;
+        } else if (content.startsWith(u'#')) {
+            (seenRow ? notes : draft.comments) << line;
+        } else if (key == Title && draft.title.isEmpty()) {
+            draft.title = value;
+        } else if (key == Answer && draft.answer.isEmpty()) {
+            draft.answer = value;
+        } else if (key == Instructions) {
+            draft.instructions << value;
+        } else if (key != Elsewhere) {
+            // A second title or answer has no place in a draft: it is kept as a comment.
+            (seenRow ? notes : draft.comments) << QStringLiteral("# ") + content;
+        } else if (!content.isEmpty()) {
+            const qsizetype equals = content.indexOf(u'=');
+            draft.rows << Row{equals < 0 ? content : content.first(equals).trimmed(),
+                              equals < 0 ? QString() : content.sliced(equals + 1).trimmed(),
+                              !letterless, notes};
+            notes.clear();
+            letterless = false;
+            seenRow = true;
+        }
+    }
+    draft.comments << notes;
+    // The answer's letters and the lettered rows stay as many as each other.
+    const qsizetype letters = lettersOf(draft.answer).size();
+    QList<int> lettered = letteredRows(draft);
+    while (letters > 0 && lettered.size() > letters) {
+        draft.rows[lettered.takeLast()].lettered = false;
+    }
+    for (qsizetype missing = lettered.size(); missing < letters; ++missing) {
+        draft.rows << Row{};
+    }
+    return draft;
+}
+
+Draft DraftOf(const board::Exercise &exercise)
+{
+    Draft draft;
+    draft.title = QString::fromStdString(exercise.title);
+    draft.answer = QString::fromStdString(exercise.answer);
+    for (const std::string &paragraph : exercise.instructions) {
+        draft.instructions << QString::fromStdString(paragraph);
+    }
+    const board::MasterRows &rows = exercise.rows;
+    draft.rows.resize(static_cast<qsizetype>(rows.words.size()));
+    for (std::size_t row = 0; row < rows.words.size(); ++row) {
+        Row &word = draft.rows[board::KeyValue(rows.wordKeys[row])];
+        word.word = QString::fromStdString(rows.words[row]).trimmed();
+        Row &explanation = draft.rows[board::KeyValue(rows.explanationKeys[row])];
+        explanation.explanation = QString::fromStdString(rows.explanations[row]);
+    }
+    return draft;
+}
+
+QStringList Problems(const Draft &draft)
+{
+    const Written file = written(draft);
+    QStringList problems;
+    for (const puzzle::Problem &problem : puzzle::FindProblems(file.lines.join(u'\n').toUtf8())) {
+        const int place = problem.line > 0 ? file.places[problem.line - 1] : Elsewhere;
+        const char *const names[] = {QT_TRANSLATE_NOOP("editor", "Title: %1"),
+                                     QT_TRANSLATE_NOOP("editor", "Answer: %1"),
+                                     QT_TRANSLATE_NOOP("editor", "Instructions: %1")};
+        if (place >= 0) {
+            problems << QCoreApplication::translate("editor", "Row %1: %2")
+                            .arg(place + 1)
+                            .arg(problem.reason);
+        } else if (place <= Title) {
+            problems
+                << QCoreApplication::translate("editor", names[Title - place]).arg(problem.reason);
+        } else {
+            problems << problem.reason;
+        }
+    }
+    return problems;
+}
+
+} // namespace editor

@@ -1,0 +1,470 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#include "editor_window.h"
+
+#include "puzzle_file.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUndoCommand>
+#include <functional>
+#include <utility>
+
+namespace {
+
+// Which field a change was typed into, so that one field's keystrokes undo together.
+enum Field
+{
+    Structure = -1, // rows added, removed or moved: never merged
+    TitleField = 1,
+    InstructionsField,
+    AnswerField,
+    RowFields = 100 // then two a row: its word, its explanation
+};
+
+// One change of the draft, whole: undoing it brings back the rows with the letters.
+class Change : public QUndoCommand
+{
+public:
+    Change(std::function<void(const editor::Draft &)> show, editor::Draft before,
+           editor::Draft after, int field)
+        : m_show(std::move(show)), m_before(std::move(before)), m_after(std::move(after)),
+          m_field(field)
+    {}
+
+    void undo() override { m_show(m_before); }
+    void redo() override { m_show(m_after); }
+    int id() const override { return m_field; }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        m_after = static_cast<const Change *>(other)->m_after;
+        return true;
+    }
+
+private:
+    std::function<void(const editor::Draft &)> m_show;
+    editor::Draft m_before;
+    editor::Draft m_after;
+    int m_field;
+};
+
+void tell(QWidget *parent, QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box(icon, parent->windowTitle(), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
+
+EditorWindow::EditorWindow(QWidget *parent) : QMainWindow(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(900, 600);
+
+    m_title = new QLineEdit;
+    m_instructions = new QPlainTextEdit;
+    m_instructions->setTabChangesFocus(true);
+    m_instructions->setUndoRedoEnabled(false);
+    m_instructions->setFixedHeight(m_instructions->fontMetrics().lineSpacing() * 5);
+    m_answer = new QLineEdit;
+    auto *fields = new QFormLayout;
+    for (const auto &[label, field] : {std::pair<QString, QWidget *>{tr("Title"), m_title},
+                                       {tr("Instructions"), m_instructions},
+                                       {tr("Answer"), m_answer}}) {
+        field->setAccessibleName(label);
+        field->installEventFilter(this);
+        fields->addRow(label, field);
+    }
+
+    auto *rows = new QWidget;
+    m_rowGrid = new QGridLayout(rows);
+    m_rowGrid->addWidget(new QLabel(tr("Word")), 0, 2);
+    m_rowGrid->addWidget(new QLabel(tr("Explanation")), 0, 3);
+    m_rowGrid->setColumnStretch(3, 2);
+    m_rowGrid->setColumnStretch(2, 1);
+    m_rowGrid->setAlignment(Qt::AlignTop);
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(rows);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+
+    m_spelled = new QLabel;
+    m_spelled->setTextFormat(Qt::PlainText);
+    QFont big = m_spelled->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    m_spelled->setFont(big);
+    m_problems = new QListWidget;
+    m_problems->setAccessibleName(tr("Problems"));
+    m_problems->setWordWrap(true);
+    auto *side = new QVBoxLayout;
+    side->addWidget(new QLabel(tr("The first letters spell")));
+    side->addWidget(m_spelled);
+    side->addWidget(new QLabel(tr("Problems")));
+    side->addWidget(m_problems);
+
+    auto *left = new QVBoxLayout;
+    left->addLayout(fields);
+    left->addWidget(scroll);
+    auto *central = new QWidget;
+    auto *layout = new QHBoxLayout(central);
+    layout->addLayout(left, 3);
+    layout->addLayout(side, 1);
+    setCentralWidget(central);
+    m_rowsEnd = m_answer;
+
+    QToolBar *tools = addToolBar(tr("Commands"));
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->setMovable(false);
+    tools->addAction(command(tr("New puzzle…"), QKeySequence::New, &EditorWindow::newPuzzle));
+    tools->addAction(command(tr("Open…"), QKeySequence::Open, &EditorWindow::chooseFile));
+    tools->addAction(command(tr("Save"), QKeySequence::Save, [this] { save(false); }));
+    tools->addAction(command(tr("Save as…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                             [this] { save(true); }));
+    tools->addAction(command(tr("Play"), QKeySequence(Qt::Key_F5), &EditorWindow::play));
+    tools->addSeparator();
+    tools->addAction(
+        command(tr("Add a row"), QKeySequence(Qt::ALT | Qt::Key_Insert), &EditorWindow::addRow));
+    tools->addAction(command(tr("Remove the row"), QKeySequence(Qt::ALT | Qt::Key_Delete),
+                             &EditorWindow::removeRow));
+    tools->addAction(
+        command(tr("Move up"), QKeySequence(Qt::ALT | Qt::Key_Up), [this] { moveRow(-1); }));
+    tools->addAction(
+        command(tr("Move down"), QKeySequence(Qt::ALT | Qt::Key_Down), [this] { moveRow(1); }));
+    tools->addAction(command(tr("Undo"), QKeySequence::Undo, [this] { m_undo.undo(); }));
+    tools->addAction(command(tr("Redo"), QKeySequence::Redo, [this] { m_undo.redo(); }));
+    connect(&m_undo, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+
+    connect(m_title, &QLineEdit::textEdited, this, [this](const QString &text) {
+        editor::Draft after = m_draft;
+        after.title = text;
+        change(after, TitleField);
+    });
+    connect(m_instructions, &QPlainTextEdit::textChanged, this, [this] {
+        editor::Draft after = m_draft;
+        after.instructions = m_instructions->toPlainText().split(u'\n');
+        if (m_instructions->toPlainText().isEmpty()) {
+            after.instructions.clear();
+        }
+        change(after, InstructionsField);
+    });
+    connect(m_answer, &QLineEdit::textEdited, this, [this](const QString &text) {
+        change(editor::WithAnswer(m_draft, text), AnswerField);
+    });
+    start({}, {});
+}
+
+QAction *EditorWindow::command(const QString &text, const QKeySequence &shortcut,
+                               const std::function<void()> &slot)
+{
+    auto *action = new QAction(text, this);
+    action->setShortcut(shortcut);
+    action->setToolTip(text + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) +
+                       u')');
+    connect(action, &QAction::triggered, this, slot);
+    addAction(action);
+    return action;
+}
+
+QAction *EditorWindow::command(const QString &text, const QKeySequence &shortcut,
+                               void (EditorWindow::*slot)())
+{
+    return command(text, shortcut, [this, slot] { (this->*slot)(); });
+}
+
+void EditorWindow::change(const editor::Draft &after, int field)
+{
+    if (after != m_draft) {
+        m_undo.push(new Change([this](const editor::Draft &draft) { showDraft(draft); }, m_draft,
+                               after, field));
+    }
+}
+
+void EditorWindow::showDraft(const editor::Draft &draft)
+{
+    m_draft = draft;
+    const QSignalBlocker quiet(m_instructions);
+    if (m_title->text() != draft.title) {
+        m_title->setText(draft.title);
+    }
+    if (const QString text = draft.instructions.join(u'\n');
+        m_instructions->toPlainText() != text) {
+        m_instructions->setPlainText(text);
+    }
+    if (m_answer->text() != draft.answer) {
+        m_answer->setText(draft.answer);
+    }
+    while (m_rows.size() > static_cast<std::size_t>(draft.rows.size())) {
+        for (QWidget *widget : {static_cast<QWidget *>(m_rows.back().number),
+                                static_cast<QWidget *>(m_rows.back().letter),
+                                static_cast<QWidget *>(m_rows.back().word),
+                                static_cast<QWidget *>(m_rows.back().explanation),
+                                static_cast<QWidget *>(m_rows.back().verdict)}) {
+            widget->deleteLater();
+        }
+        m_rows.pop_back();
+    }
+    while (m_rows.size() < static_cast<std::size_t>(draft.rows.size())) {
+        const int row = static_cast<int>(m_rows.size());
+        RowWidgets widgets{new QLabel(QString::number(row + 1)), new QLabel, new QLineEdit,
+                           new QLineEdit, new QLabel};
+        widgets.word->setAccessibleName(tr("Word %1").arg(row + 1));
+        widgets.explanation->setAccessibleName(tr("Explanation %1").arg(row + 1));
+        for (QLineEdit *field : {widgets.word, widgets.explanation}) {
+            field->installEventFilter(this);
+            const bool isWord = field == widgets.word;
+            connect(field, &QLineEdit::textEdited, this, [this, row, isWord](const QString &text) {
+                editor::Draft after = m_draft;
+                (isWord ? after.rows[row].word : after.rows[row].explanation) = text;
+                change(after, RowFields + 2 * row + (isWord ? 0 : 1));
+            });
+        }
+        const QList<QWidget *> cells{widgets.number, widgets.letter, widgets.word,
+                                     widgets.explanation, widgets.verdict};
+        for (int column = 0; column < cells.size(); ++column) {
+            m_rowGrid->addWidget(cells[column], row + 1, column);
+        }
+        QWidget *before = m_rows.empty() ? m_rowsEnd : m_rows.back().explanation;
+        setTabOrder(before, widgets.word);
+        setTabOrder(widgets.word, widgets.explanation);
+        setTabOrder(widgets.explanation, m_problems);
+        m_rows.push_back(widgets);
+    }
+    for (int row = 0; row < draft.rows.size(); ++row) {
+        const RowWidgets &widgets = m_rows[static_cast<std::size_t>(row)];
+        const editor::Row &text = draft.rows[row];
+        if (widgets.word->text() != text.word) {
+            widgets.word->setText(text.word);
+        }
+        if (widgets.explanation->text() != text.explanation) {
+            widgets.explanation->setText(text.explanation);
+        }
+        const QString letter = editor::LetterOf(draft, row);
+        widgets.letter->setText(letter.isEmpty() ? QStringLiteral("—") : letter.toUpper());
+        QString verdict;
+        if (letter.isEmpty()) {
+            verdict = tr("no letter");
+        } else if (!editor::StartsRight(draft, row)) {
+            verdict = tr("✗ not «%1»").arg(letter.toUpper());
+        } else {
+            verdict = QStringLiteral("✓");
+        }
+        widgets.verdict->setText(verdict);
+        widgets.word->setAccessibleDescription(verdict);
+    }
+    m_spelled->setText(editor::Spelled(draft));
+    m_problems->clear();
+    const QStringList problems = editor::Problems(draft);
+    m_problems->addItems(problems.isEmpty() ? QStringList{tr("None: the puzzle can be played.")}
+                                            : problems);
+}
+
+void EditorWindow::start(const editor::Draft &draft, const QString &path)
+{
+    m_undo.clear();
+    showDraft(draft);
+    m_path = path;
+    setWindowTitle((path.isEmpty() ? tr("New puzzle") : QFileInfo(path).fileName()) +
+                   QStringLiteral("[*] — ") + tr("Puzzle editor"));
+    setWindowModified(false);
+    m_title->setFocus();
+}
+
+bool EditorWindow::openFile(const QString &path)
+{
+    try {
+        const puzzle::DecodedText text = puzzle::DecodeText(puzzle::ReadPuzzleFile(path));
+        if (text.badLine > 0) {
+            throw puzzle::PuzzleError(path, text.badLine, text.problem);
+        }
+        start(editor::ReadDraft(text.lines), path);
+        if (text.encoding != puzzle::Encoding::Utf8) {
+            statusBar()->showMessage(tr("The file is in %1; saving writes it as UTF-8.")
+                                         .arg(puzzle::EncodingName(text.encoding)));
+        }
+        return true;
+    } catch (const puzzle::PuzzleError &error) {
+        tell(this, QMessageBox::Critical, QString::fromUtf8(error.what()));
+        return false;
+    }
+}
+
+void EditorWindow::editExercise(const board::Exercise &exercise)
+{
+    start(editor::DraftOf(exercise), QString());
+}
+
+int EditorWindow::focusedRow() const
+{
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        if (m_rows[row].word->hasFocus() || m_rows[row].explanation->hasFocus()) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
+void EditorWindow::addRow()
+{
+    const int row = focusedRow() < 0 ? static_cast<int>(m_draft.rows.size()) : focusedRow() + 1;
+    change(editor::WithRowAdded(m_draft, row), Structure);
+    m_rows[static_cast<std::size_t>(row)].word->setFocus();
+}
+
+void EditorWindow::removeRow()
+{
+    const int row = focusedRow();
+    if (row < 0) {
+        return;
+    }
+    if (!m_draft.rows[row].isEmpty() &&
+        QMessageBox::question(this, windowTitle(),
+                              tr("Remove row %1 with its word and explanation?").arg(row + 1)) !=
+            QMessageBox::Yes) {
+        return;
+    }
+    change(editor::WithRowRemoved(m_draft, row), Structure);
+    if (!m_rows.empty()) {
+        m_rows[std::min(static_cast<std::size_t>(row), m_rows.size() - 1)].word->setFocus();
+    }
+}
+
+void EditorWindow::moveRow(int by)
+{
+    const int row = focusedRow();
+    if (row < 0 || row + by < 0 || row + by >= m_draft.rows.size()) {
+        return;
+    }
+    const bool onWord = m_rows[static_cast<std::size_t>(row)].word->hasFocus();
+    change(editor::WithRowMoved(m_draft, row, by), Structure);
+    const RowWidgets &moved = m_rows[static_cast<std::size_t>(row + by)];
+    (onWord ? moved.word : moved.explanation)->setFocus();
+}
+
+bool EditorWindow::save(bool asNew)
+{
+    QString path = m_path;
+    if (path.isEmpty() || asNew) {
+        QFileDialog dialog(this, tr("Save the puzzle"),
+                           m_path.isEmpty() ? m_draft.title + QStringLiteral(".acronym") : m_path);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("acronym"));
+        dialog.setNameFilters({tr("Puzzles (*.acronym *.txt)"), tr("All files (*)")});
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return false;
+        }
+        path = dialog.selectedFiles().constFirst();
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(editor::DraftText(m_draft)) < 0 ||
+        !file.commit()) {
+        tell(this, QMessageBox::Critical,
+             tr(R"(cannot write "%1": %2)").arg(path, file.errorString()));
+        return false;
+    }
+    m_path = path;
+    m_undo.setClean();
+    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] — ") + tr("Puzzle editor"));
+    const QStringList problems = editor::Problems(m_draft);
+    statusBar()->showMessage(problems.isEmpty()
+                                 ? tr("Saved to %1.").arg(path)
+                                 : tr("Saved to %1 as a draft: it cannot be played yet. %2")
+                                       .arg(path, problems.first()));
+    return true;
+}
+
+bool EditorWindow::mayDiscard()
+{
+    if (m_undo.isClean()) {
+        return true;
+    }
+    switch (QMessageBox::question(
+        this, windowTitle(), tr("The puzzle has changes that are not saved. Save them?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return save(false);
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void EditorWindow::newPuzzle()
+{
+    if (mayDiscard()) {
+        start({}, {});
+    }
+}
+
+void EditorWindow::chooseFile()
+{
+    if (!mayDiscard()) {
+        return;
+    }
+    QFileDialog dialog(this, tr("Open a puzzle"), QFileInfo(m_path).absolutePath());
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({tr("Puzzles (*.acronym *.txt)"), tr("All files (*)")});
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        openFile(dialog.selectedFiles().constFirst());
+    }
+}
+
+void EditorWindow::play()
+{
+    try {
+        puzzle::Puzzle puzzle = puzzle::ParsePuzzle(editor::DraftText(m_draft),
+                                                    m_path.isEmpty() ? tr("New puzzle") : m_path);
+        puzzle.exercise.path = m_path.toStdString();
+        emit playAsked(puzzle.exercise);
+    } catch (const puzzle::PuzzleError &) {
+        tell(this, QMessageBox::Information,
+             tr("The puzzle cannot be played yet:") + u'\n' +
+                 editor::Problems(m_draft).join(u'\n'));
+    }
+}
+
+void EditorWindow::closeEvent(QCloseEvent *event)
+{
+    if (mayDiscard()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+// Ctrl+Z and its redo are the editor's in every field, so that rows come back with the letters.
+bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        for (const auto &[sequence, step] : {std::pair{QKeySequence::Undo, &QUndoStack::undo},
+                                             std::pair{QKeySequence::Redo, &QUndoStack::redo}}) {
+            if (key->matches(sequence)) {
+                if (event->type() == QEvent::KeyPress) {
+                    (m_undo.*step)();
+                }
+                event->accept();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

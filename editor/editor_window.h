@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "content.h"
+#include "draft.h"
+
+#include <QMainWindow>
+#include <QUndoStack>
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QGridLayout;
+
+/// A window that makes a puzzle: its title, instructions and answer, and one row of a word and
+/// its explanation for each letter of the answer. The rows follow the answer as it is typed; each
+/// row shows whether its word starts with its letter, and the problems that the puzzle reader
+/// finds are listed at every keystroke. Ctrl+Z undoes any change, whichever field has the focus.
+/// A draft that breaks a rule can be saved; the file is UTF-8, written whole or not at all.
+class EditorWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit EditorWindow(QWidget *parent = nullptr);
+
+    /// Opens the puzzle file at `path`; false, after a message box, when it cannot be read.
+    bool openFile(const QString &path);
+    /// Starts from an exercise that has no file of its own, such as the built-in puzzle.
+    void editExercise(const board::Exercise &exercise);
+
+    const editor::Draft &draft() const { return m_draft; }
+
+signals:
+    /// «Играй»: the puzzle as it stands, which the reader accepts.
+    void playAsked(const board::Exercise &exercise);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The widgets of one row: its number, letter, word, explanation and verdict.
+    struct RowWidgets
+    {
+        QLabel *number;
+        QLabel *letter;
+        QLineEdit *word;
+        QLineEdit *explanation;
+        QLabel *verdict;
+    };
+
+    void change(const editor::Draft &after, int field);
+    void showDraft(const editor::Draft &draft);
+    void start(const editor::Draft &draft, const QString &path);
+    int focusedRow() const;
+    void addRow();
+    void removeRow();
+    void moveRow(int by);
+    bool save(bool asNew);
+    bool mayDiscard();
+    void newPuzzle();
+    void chooseFile();
+    void play();
+    QAction *command(const QString &text, const QKeySequence &shortcut,
+                     const std::function<void()> &slot);
+    QAction *command(const QString &text, const QKeySequence &shortcut,
+                     void (EditorWindow::*slot)());
+
+    editor::Draft m_draft;
+    QUndoStack m_undo;
+    QString m_path;
+    QLineEdit *m_title = nullptr;
+    QPlainTextEdit *m_instructions = nullptr;
+    QLineEdit *m_answer = nullptr;
+    QGridLayout *m_rowGrid = nullptr;
+    QWidget *m_rowsEnd = nullptr; // the last widget of the Tab order before the rows
+    std::vector<RowWidgets> m_rows;
+    QLabel *m_spelled = nullptr;
+    QListWidget *m_problems = nullptr;
+};
