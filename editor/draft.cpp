@@ -115,6 +115,21 @@ Place keyOf(const QString &line, QString *value)
     return Elsewhere;
 }
 
+// The draft with as many lettered rows as the answer has letters: the last ones lose their
+// letters, or empty rows come at the end.
+Draft balanced(Draft draft)
+{
+    const qsizetype letters = lettersOf(draft.answer).size();
+    QList<int> lettered = letteredRows(draft);
+    while (letters > 0 && lettered.size() > letters) {
+        draft.rows[lettered.takeLast()].lettered = false;
+    }
+    for (qsizetype missing = lettered.size(); missing < letters; ++missing) {
+        draft.rows << Row{};
+    }
+    return draft;
+}
+
 } // namespace
 
 bool Row::isEmpty() const
@@ -263,16 +278,7 @@ Draft ReadDraft(const QStringList &lines)
         }
     }
     draft.comments << notes;
-    // The answer's letters and the lettered rows stay as many as each other.
-    const qsizetype letters = lettersOf(draft.answer).size();
-    QList<int> lettered = letteredRows(draft);
-    while (letters > 0 && lettered.size() > letters) {
-        draft.rows[lettered.takeLast()].lettered = false;
-    }
-    for (qsizetype missing = lettered.size(); missing < letters; ++missing) {
-        draft.rows << Row{};
-    }
-    return draft;
+    return balanced(std::move(draft));
 }
 
 Draft DraftOf(const board::Exercise &exercise)

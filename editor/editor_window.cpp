@@ -212,68 +212,76 @@ void EditorWindow::showDraft(const editor::Draft &draft)
         m_answer->setText(draft.answer);
     }
     while (m_rows.size() > static_cast<std::size_t>(draft.rows.size())) {
-        for (QWidget *widget : {static_cast<QWidget *>(m_rows.back().number),
-                                static_cast<QWidget *>(m_rows.back().letter),
-                                static_cast<QWidget *>(m_rows.back().word),
-                                static_cast<QWidget *>(m_rows.back().explanation),
-                                static_cast<QWidget *>(m_rows.back().verdict)}) {
+        for (QWidget *widget : m_rows.back().cells()) {
             widget->deleteLater();
         }
         m_rows.pop_back();
     }
     while (m_rows.size() < static_cast<std::size_t>(draft.rows.size())) {
-        const int row = static_cast<int>(m_rows.size());
-        RowWidgets widgets{new QLabel(QString::number(row + 1)), new QLabel, new QLineEdit,
-                           new QLineEdit, new QLabel};
-        widgets.word->setAccessibleName(tr("Word %1").arg(row + 1));
-        widgets.explanation->setAccessibleName(tr("Explanation %1").arg(row + 1));
-        for (QLineEdit *field : {widgets.word, widgets.explanation}) {
-            field->installEventFilter(this);
-            const bool isWord = field == widgets.word;
-            connect(field, &QLineEdit::textEdited, this, [this, row, isWord](const QString &text) {
-                editor::Draft after = m_draft;
-                (isWord ? after.rows[row].word : after.rows[row].explanation) = text;
-                change(after, RowFields + 2 * row + (isWord ? 0 : 1));
-            });
-        }
-        const QList<QWidget *> cells{widgets.number, widgets.letter, widgets.word,
-                                     widgets.explanation, widgets.verdict};
-        for (int column = 0; column < cells.size(); ++column) {
-            m_rowGrid->addWidget(cells[column], row + 1, column);
-        }
-        QWidget *before = m_rows.empty() ? m_rowsEnd : m_rows.back().explanation;
-        setTabOrder(before, widgets.word);
-        setTabOrder(widgets.word, widgets.explanation);
-        setTabOrder(widgets.explanation, m_problems);
-        m_rows.push_back(widgets);
+        addRowWidgets();
     }
     for (int row = 0; row < draft.rows.size(); ++row) {
-        const RowWidgets &widgets = m_rows[static_cast<std::size_t>(row)];
-        const editor::Row &text = draft.rows[row];
-        if (widgets.word->text() != text.word) {
-            widgets.word->setText(text.word);
-        }
-        if (widgets.explanation->text() != text.explanation) {
-            widgets.explanation->setText(text.explanation);
-        }
-        const QString letter = editor::LetterOf(draft, row);
-        widgets.letter->setText(letter.isEmpty() ? QStringLiteral("—") : letter.toUpper());
-        QString verdict;
-        if (letter.isEmpty()) {
-            verdict = tr("no letter");
-        } else if (!editor::StartsRight(draft, row)) {
-            verdict = tr("✗ not «%1»").arg(letter.toUpper());
-        } else {
-            verdict = QStringLiteral("✓");
-        }
-        widgets.verdict->setText(verdict);
-        widgets.word->setAccessibleDescription(verdict);
+        showRow(row);
     }
     m_spelled->setText(editor::Spelled(draft));
     m_problems->clear();
     const QStringList problems = editor::Problems(draft);
     m_problems->addItems(problems.isEmpty() ? QStringList{tr("None: the puzzle can be played.")}
                                             : problems);
+}
+
+QList<QWidget *> EditorWindow::RowWidgets::cells() const
+{
+    return {number, letter, word, explanation, verdict};
+}
+
+void EditorWindow::addRowWidgets()
+{
+    const int row = static_cast<int>(m_rows.size());
+    RowWidgets widgets{new QLabel(QString::number(row + 1)), new QLabel, new QLineEdit,
+                       new QLineEdit, new QLabel};
+    widgets.word->setAccessibleName(tr("Word %1").arg(row + 1));
+    widgets.explanation->setAccessibleName(tr("Explanation %1").arg(row + 1));
+    for (QLineEdit *field : {widgets.word, widgets.explanation}) {
+        field->installEventFilter(this);
+        const bool isWord = field == widgets.word;
+        connect(field, &QLineEdit::textEdited, this, [this, row, isWord](const QString &text) {
+            editor::Draft after = m_draft;
+            (isWord ? after.rows[row].word : after.rows[row].explanation) = text;
+            change(after, RowFields + 2 * row + (isWord ? 0 : 1));
+        });
+    }
+    const QList<QWidget *> cells = widgets.cells();
+    for (int column = 0; column < cells.size(); ++column) {
+        m_rowGrid->addWidget(cells[column], row + 1, column);
+    }
+    QWidget *before = m_rows.empty() ? m_rowsEnd : m_rows.back().explanation;
+    setTabOrder(before, widgets.word);
+    setTabOrder(widgets.word, widgets.explanation);
+    setTabOrder(widgets.explanation, m_problems);
+    m_rows.push_back(widgets);
+}
+
+void EditorWindow::showRow(int row)
+{
+    const RowWidgets &widgets = m_rows[static_cast<std::size_t>(row)];
+    const editor::Row &text = m_draft.rows[row];
+    if (widgets.word->text() != text.word) {
+        widgets.word->setText(text.word);
+    }
+    if (widgets.explanation->text() != text.explanation) {
+        widgets.explanation->setText(text.explanation);
+    }
+    const QString letter = editor::LetterOf(m_draft, row);
+    widgets.letter->setText(letter.isEmpty() ? QStringLiteral("—") : letter.toUpper());
+    QString verdict = QStringLiteral("✓");
+    if (letter.isEmpty()) {
+        verdict = tr("no letter");
+    } else if (!editor::StartsRight(m_draft, row)) {
+        verdict = tr("✗ not «%1»").arg(letter.toUpper());
+    }
+    widgets.verdict->setText(verdict);
+    widgets.word->setAccessibleDescription(verdict);
 }
 
 void EditorWindow::start(const editor::Draft &draft, const QString &path)
@@ -354,7 +362,7 @@ void EditorWindow::moveRow(int by)
     }
     const bool onWord = m_rows[static_cast<std::size_t>(row)].word->hasFocus();
     change(editor::WithRowMoved(m_draft, row, by), Structure);
-    const RowWidgets &moved = m_rows[static_cast<std::size_t>(row + by)];
+    const RowWidgets &moved = m_rows[static_cast<std::size_t>(row) + by];
     (onWord ? moved.word : moved.explanation)->setFocus();
 }
 

@@ -53,10 +53,14 @@ private:
         QLineEdit *word;
         QLineEdit *explanation;
         QLabel *verdict;
+
+        QList<QWidget *> cells() const;
     };
 
     void change(const editor::Draft &after, int field);
     void showDraft(const editor::Draft &draft);
+    void addRowWidgets();
+    void showRow(int row);
     void start(const editor::Draft &draft, const QString &path);
     int focusedRow() const;
     void addRow();

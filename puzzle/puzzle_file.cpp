@@ -339,7 +339,7 @@ QByteArray ReadPuzzleFile(const QString &path)
         fail(path, 0,
              QCoreApplication::translate("puzzle", "cannot be read: %1").arg(file.errorString()));
     }
-    const QByteArray text = file.read(maxFileBytes + 1);
+    QByteArray text = file.read(maxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         fail(path, 0,
              QCoreApplication::translate("puzzle", "cannot be read: %1").arg(file.errorString()));

@@ -107,6 +107,7 @@ private slots:
     void playsTheSharedGames();
     void opensTheMenu_data();
     void opensTheMenu();
+    void asksForTheEditor();
 
 private:
     ListBox *list(const char *name) const { return m_form->findChild<ListBox *>(name); }
@@ -1077,8 +1078,9 @@ void MainFormTest::opensTheMenu()
         entries << action->text() + u'\t' + action->shortcut().toString();
     }
     QCOMPARE(entries,
-             QStringList({"Отвори…\tCtrl+O", "Запази като уеб страница…\tCtrl+S",
-                          "Печатай работния лист…\tCtrl+P", "Печатай отговорите…\tCtrl+Shift+P"}));
+             QStringList({"Нов пъзел…\tCtrl+N", "Отвори…\tCtrl+O", "Промени пъзела…\tCtrl+E",
+                          "Запази като уеб страница…\tCtrl+S", "Печатай работния лист…\tCtrl+P",
+                          "Печатай отговорите…\tCtrl+Shift+P"}));
 
     const QTemporaryDir folder;
     const QString page = folder.filePath("page.html");
@@ -1101,6 +1103,21 @@ void MainFormTest::opensTheMenu()
     QFile written(page);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QVERIFY(written.readAll().contains("\"text\":\"Аспарух\""));
+}
+
+// Ctrl+E hands the puzzle on the board to the editor, Ctrl+N asks for a new one.
+void MainFormTest::asksForTheEditor()
+{
+    QStringList asked;
+    connect(m_form.get(), &MainForm::editAsked, this, [&asked](const board::Exercise &exercise) {
+        asked << QString::fromStdString(exercise.title);
+    });
+    connect(m_form.get(), &MainForm::newPuzzleAsked, this, [&asked] { asked << "new"; });
+    QApplication::setActiveWindow(m_form.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QTest::keyClick(list("List1_0"), Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(list("List1_0"), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(asked, QStringList({"История - акроним", "new"}));
 }
 
 QTEST_MAIN(MainFormTest)
