@@ -127,7 +127,6 @@ EditorWindow::EditorWindow(QWidget *parent) : QMainWindow(parent)
     layout->addLayout(left, 3);
     layout->addLayout(side, 1);
     setCentralWidget(central);
-    m_rowsEnd = m_answer;
 
     QToolBar *tools = addToolBar(tr("Commands"));
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -255,7 +254,7 @@ void EditorWindow::addRowWidgets()
     for (int column = 0; column < cells.size(); ++column) {
         m_rowGrid->addWidget(cells[column], row + 1, column);
     }
-    QWidget *before = m_rows.empty() ? m_rowsEnd : m_rows.back().explanation;
+    QWidget *before = m_rows.empty() ? static_cast<QWidget *>(m_answer) : m_rows.back().explanation;
     setTabOrder(before, widgets.word);
     setTabOrder(widgets.word, widgets.explanation);
     setTabOrder(widgets.explanation, m_problems);

@@ -83,7 +83,6 @@ private:
     QPlainTextEdit *m_instructions = nullptr;
     QLineEdit *m_answer = nullptr;
     QGridLayout *m_rowGrid = nullptr;
-    QWidget *m_rowsEnd = nullptr; // the last widget of the Tab order before the rows
     std::vector<RowWidgets> m_rows;
     QLabel *m_spelled = nullptr;
     QListWidget *m_problems = nullptr;
