@@ -6,18 +6,16 @@
 #include "main_form.h"
 #include "puzzle_file.h"
 #include "sheets.h"
+#include "translations.h"
 #include "web_page.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QImageWriter>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPixmap>
 #include <QPointer>
 #include <QScreen>
 #include <QTextDocument>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -119,23 +117,6 @@ struct CommandLine
     }
 };
 
-// Our messages, and Qt's own where its translations are installed, in the user's language.
-void installTranslations(QCoreApplication &app)
-{
-    const QLocale locale;
-    for (const auto &[name, folder] :
-         {std::pair{QStringLiteral("acronym"), QStringLiteral(":/i18n")},
-          std::pair{QStringLiteral("qtbase"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)}}) {
-        auto *translator = new QTranslator(&app);
-        if (translator->load(locale, name, QStringLiteral("_"), folder)) {
-            QCoreApplication::installTranslator(translator);
-        } else {
-            delete translator;
-        }
-    }
-}
-
 // Reports on each file: its answer, pairs and encoding, or why it cannot be played. With several
 // files, each report starts with the file's name.
 int checkPuzzles(const QStringList &paths)
@@ -188,7 +169,7 @@ int writeFiles(const board::Exercise &exercise, const CommandLine &line)
 
 // Renders the window at the screen's device pixel ratio, so that a scaled screen gets a sharp
 // picture of the whole window.
-int saveScreenshot(MainForm &form, const QString &file)
+int saveScreenshot(QWidget &form, const QString &file)
 {
     QApplication::processEvents();
     // The offscreen platform keeps what it painted: take that rather than paint it all again.
@@ -332,7 +313,7 @@ int main(int argc, char *argv[])
     std::optional<CommandLine> line(std::in_place);
     const Mode mode = modeOf(*line, line->parser.parse(arguments));
     const std::unique_ptr<QCoreApplication> app = applicationFor(mode, argc, argv);
-    installTranslations(*app);
+    InstallTranslations(*app);
     line.emplace();
     QCommandLineParser &parser = line->parser;
     if (!parser.parse(arguments) || line->answersAtOnce()) {
@@ -343,14 +324,16 @@ int main(int argc, char *argv[])
     if (parser.isSet(line->check)) {
         return checkPuzzles(parser.values(line->check) + files);
     }
-    if (parser.isSet(line->edit) && mode == Mode::Window && files.size() <= 1) {
+    if (parser.isSet(line->edit) && (mode == Mode::Window || mode == Mode::Screenshot) &&
+        files.size() <= 1) {
         QApplication::setFont(FormFont());
         EditorWindow *editor = openEditor();
         if (!files.isEmpty() && !editor->openFile(files.first())) {
             return puzzleError;
         }
         editor->show();
-        return QApplication::exec();
+        return mode == Mode::Screenshot ? saveScreenshot(*editor, parser.value(line->screenshot))
+                                        : QApplication::exec();
     }
     if (files.size() > 1) {
         return fail(

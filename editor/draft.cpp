@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <climits>
+#include <utility>
 
 namespace editor {
 
@@ -130,6 +132,19 @@ Draft balanced(Draft draft)
     return draft;
 }
 
+// A problem as the editor lists it, named by its place: "Row 2: ...", "Answer: ...".
+QString named(int place, const QString &reason)
+{
+    if (place >= 0) {
+        return QCoreApplication::translate("editor", "Row %1: %2").arg(place + 1).arg(reason);
+    }
+    const char *const names[] = {QT_TRANSLATE_NOOP("editor", "Title: %1"),
+                                 QT_TRANSLATE_NOOP("editor", "Answer: %1"),
+                                 QT_TRANSLATE_NOOP("editor", "Instructions: %1")};
+    return place <= Title ? QCoreApplication::translate("editor", names[Title - place]).arg(reason)
+                          : reason;
+}
+
 } // namespace
 
 bool Row::isEmpty() const
@@ -224,17 +239,12 @@ bool StartsRight(const Draft &draft, int row)
 
 QString Spelled(const Draft &draft)
 {
-    if (lettersOf(draft.answer).isEmpty()) {
-        QString letters;
-        for (const Row &row : draft.rows) {
-            letters += row.word.trimmed().isEmpty() ? QStringLiteral("_") : firstLetter(row.word);
-        }
-        return letters;
-    }
     QString spelled;
-    for (const int row : letteredRows(draft)) {
-        spelled +=
-            StartsRight(draft, row) ? firstLetter(draft.rows[row].word) : QStringLiteral("_");
+    const bool lettersCount = !lettersOf(draft.answer).isEmpty();
+    for (const Row &row : draft.rows) {
+        if (!lettersCount || row.lettered) {
+            spelled += row.word.trimmed().isEmpty() ? QStringLiteral("_") : firstLetter(row.word);
+        }
     }
     return spelled;
 }
@@ -303,22 +313,36 @@ Draft DraftOf(const board::Exercise &exercise)
 QStringList Problems(const Draft &draft)
 {
     const Written file = written(draft);
-    QStringList problems;
+    QList<std::pair<int, QString>> found; // each problem with its place
     for (const puzzle::Problem &problem : puzzle::FindProblems(file.lines.join(u'\n').toUtf8())) {
-        const int place = problem.line > 0 ? file.places[problem.line - 1] : Elsewhere;
-        const char *const names[] = {QT_TRANSLATE_NOOP("editor", "Title: %1"),
-                                     QT_TRANSLATE_NOOP("editor", "Answer: %1"),
-                                     QT_TRANSLATE_NOOP("editor", "Instructions: %1")};
-        if (place >= 0) {
-            problems << QCoreApplication::translate("editor", "Row %1: %2")
-                            .arg(place + 1)
-                            .arg(problem.reason);
-        } else if (place <= Title) {
-            problems
-                << QCoreApplication::translate("editor", names[Title - place]).arg(problem.reason);
-        } else {
-            problems << problem.reason;
+        found.append(
+            {problem.line > 0 ? file.places[problem.line - 1] : Elsewhere, problem.reason});
+    }
+    // The reader holds words to their letters only while the rows are as many as the letters;
+    // the editor knows each row's letter whatever else the row lacks.
+    const QList<int> lettered = letteredRows(draft);
+    for (qsizetype letter = 0; letter < lettered.size(); ++letter) {
+        const int row = lettered[letter];
+        const QString word = draft.rows[row].word.trimmed();
+        if (!word.isEmpty() && !LetterOf(draft, row).isEmpty() && !StartsRight(draft, row)) {
+            const std::pair problem{
+                row, puzzle::WrongLetter(word, LetterOf(draft, row), static_cast<int>(letter) + 1)};
+            if (!found.contains(problem)) {
+                found.append(problem);
+            }
         }
+    }
+    // As the form reads: the fields, the rows, then the puzzle's as a whole.
+    const auto order = [](int place) {
+        const QList<int> fields{Title, Instructions, Answer};
+        return place >= 0 ? place : place == Elsewhere ? INT_MAX : fields.indexOf(place) - 3;
+    };
+    std::stable_sort(found.begin(), found.end(), [&order](const auto &left, const auto &right) {
+        return order(left.first) < order(right.first);
+    });
+    QStringList problems;
+    for (const auto &[place, reason] : found) {
+        problems << named(place, reason);
     }
     return problems;
 }

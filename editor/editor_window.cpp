@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSaveFile>
@@ -31,21 +32,22 @@ namespace {
 // Which field a change was typed into, so that one field's keystrokes undo together.
 enum Field
 {
-    Structure = -1, // rows added, removed or moved: never merged
+    Structure = -1, // rows added, removed, moved or left without a letter: never merged
     TitleField = 1,
     InstructionsField,
     AnswerField,
     RowFields = 100 // then two a row: its word, its explanation
 };
 
-// One change of the draft, whole: undoing it brings back the rows with the letters.
+// One change of the draft, whole: undoing it brings back the rows with the letters. Changes of
+// one run (typing on in one field, or deleting on) merge into one step.
 class Change : public QUndoCommand
 {
 public:
     Change(std::function<void(const editor::Draft &)> show, editor::Draft before,
-           editor::Draft after, int field)
+           editor::Draft after, int field, int run)
         : m_show(std::move(show)), m_before(std::move(before)), m_after(std::move(after)),
-          m_field(field)
+          m_field(field), m_run(run)
     {}
 
     void undo() override { m_show(m_before); }
@@ -53,7 +55,11 @@ public:
     int id() const override { return m_field; }
     bool mergeWith(const QUndoCommand *other) override
     {
-        m_after = static_cast<const Change *>(other)->m_after;
+        const auto *next = static_cast<const Change *>(other);
+        if (next->m_run != m_run) {
+            return false;
+        }
+        m_after = next->m_after;
         return true;
     }
 
@@ -62,7 +68,34 @@ private:
     editor::Draft m_before;
     editor::Draft m_after;
     int m_field;
+    int m_run;
 };
+
+// Ctrl+Shift+Z, and Ctrl+Y as on Windows.
+QList<QKeySequence> redoKeys()
+{
+    return {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y};
+}
+
+// The rows as the answer's letters shape them: how many, and which have a letter.
+QList<bool> shapeOf(const editor::Draft &draft)
+{
+    QList<bool> shape;
+    for (const editor::Row &row : draft.rows) {
+        shape << row.lettered;
+    }
+    return shape;
+}
+
+qsizetype lengthOf(const editor::Draft &draft)
+{
+    qsizetype length =
+        draft.title.size() + draft.instructions.join(u'\n').size() + draft.answer.size();
+    for (const editor::Row &row : draft.rows) {
+        length += row.word.size() + row.explanation.size();
+    }
+    return length;
+}
 
 void tell(QWidget *parent, QMessageBox::Icon icon, const QString &text)
 {
@@ -107,8 +140,14 @@ EditorWindow::EditorWindow(QWidget *parent) : QMainWindow(parent)
 
     m_spelled = new QLabel;
     m_spelled->setTextFormat(Qt::PlainText);
+    m_spelled->setAccessibleName(tr("The first letters spell"));
+    // The program's font may be sized in pixels or in points.
     QFont big = m_spelled->font();
-    big.setPointSizeF(big.pointSizeF() * 1.6);
+    if (big.pixelSize() > 0) {
+        big.setPixelSize(big.pixelSize() * 8 / 5);
+    } else {
+        big.setPointSizeF(big.pointSizeF() * 1.6);
+    }
     m_spelled->setFont(big);
     m_problems = new QListWidget;
     m_problems->setAccessibleName(tr("Problems"));
@@ -128,26 +167,42 @@ EditorWindow::EditorWindow(QWidget *parent) : QMainWindow(parent)
     layout->addLayout(side, 1);
     setCentralWidget(central);
 
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    QAction *newPuzzle = command(tr("&New"), {QKeySequence::New}, &EditorWindow::newPuzzle);
+    QAction *open = command(tr("&Open…"), {QKeySequence::Open}, &EditorWindow::chooseFile);
+    QAction *save = command(tr("&Save"), {QKeySequence::Save}, [this] { this->save(false); });
+    QAction *play = command(tr("&Play"), {Qt::Key_F5}, &EditorWindow::play);
+    file->addActions({newPuzzle, open, save});
+    file->addAction(
+        command(tr("Save &as…"), {Qt::CTRL | Qt::SHIFT | Qt::Key_S}, [this] { this->save(true); }));
+    file->addAction(play);
+    file->addSeparator();
+    file->addAction(command(tr("&Close"), {Qt::CTRL | Qt::Key_W}, [this] { close(); }));
+
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    QAction *undo = command(tr("&Undo"), {QKeySequence::Undo}, [this] { step(true); });
+    QAction *redo = command(tr("&Redo"), redoKeys(), [this] { step(false); });
+    edit->addActions({undo, redo});
+
+    QMenu *rowMenu = menuBar()->addMenu(tr("R&ows"));
+    QAction *addRow = command(tr("&Add"), {Qt::ALT | Qt::Key_Insert}, &EditorWindow::addRow);
+    addRow->setIconText(tr("Add a row"));
+    QAction *removeRow =
+        command(tr("&Remove"), {Qt::ALT | Qt::Key_Delete}, &EditorWindow::removeRow);
+    removeRow->setIconText(tr("Remove the row"));
+    rowMenu->addActions({addRow, removeRow});
+    rowMenu->addAction(command(tr("&Up"), {Qt::ALT | Qt::Key_Up}, [this] { moveRow(-1); }));
+    rowMenu->addAction(command(tr("&Down"), {Qt::ALT | Qt::Key_Down}, [this] { moveRow(1); }));
+
+    // The frequent commands; every command is in the menus.
     QToolBar *tools = addToolBar(tr("Commands"));
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     tools->setMovable(false);
-    tools->addAction(command(tr("New puzzle…"), QKeySequence::New, &EditorWindow::newPuzzle));
-    tools->addAction(command(tr("Open…"), QKeySequence::Open, &EditorWindow::chooseFile));
-    tools->addAction(command(tr("Save"), QKeySequence::Save, [this] { save(false); }));
-    tools->addAction(command(tr("Save as…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                             [this] { save(true); }));
-    tools->addAction(command(tr("Play"), QKeySequence(Qt::Key_F5), &EditorWindow::play));
+    tools->addActions({newPuzzle, open, save, play});
     tools->addSeparator();
-    tools->addAction(
-        command(tr("Add a row"), QKeySequence(Qt::ALT | Qt::Key_Insert), &EditorWindow::addRow));
-    tools->addAction(command(tr("Remove the row"), QKeySequence(Qt::ALT | Qt::Key_Delete),
-                             &EditorWindow::removeRow));
-    tools->addAction(
-        command(tr("Move up"), QKeySequence(Qt::ALT | Qt::Key_Up), [this] { moveRow(-1); }));
-    tools->addAction(
-        command(tr("Move down"), QKeySequence(Qt::ALT | Qt::Key_Down), [this] { moveRow(1); }));
-    tools->addAction(command(tr("Undo"), QKeySequence::Undo, [this] { m_undo.undo(); }));
-    tools->addAction(command(tr("Redo"), QKeySequence::Redo, [this] { m_undo.redo(); }));
+    tools->addActions({addRow, removeRow});
+    tools->addSeparator();
+    tools->addActions({undo, redo});
     connect(&m_undo, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
 
@@ -170,30 +225,47 @@ EditorWindow::EditorWindow(QWidget *parent) : QMainWindow(parent)
     start({}, {});
 }
 
-QAction *EditorWindow::command(const QString &text, const QKeySequence &shortcut,
+QAction *EditorWindow::command(const QString &text, const QList<QKeySequence> &shortcuts,
                                const std::function<void()> &slot)
 {
     auto *action = new QAction(text, this);
-    action->setShortcut(shortcut);
-    action->setToolTip(text + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) +
-                       u')');
+    action->setShortcuts(shortcuts);
+    action->setToolTip(action->iconText() + QStringLiteral(" (") +
+                       shortcuts.first().toString(QKeySequence::NativeText) + u')');
     connect(action, &QAction::triggered, this, slot);
     addAction(action);
     return action;
 }
 
-QAction *EditorWindow::command(const QString &text, const QKeySequence &shortcut,
+QAction *EditorWindow::command(const QString &text, const QList<QKeySequence> &shortcuts,
                                void (EditorWindow::*slot)())
 {
-    return command(text, shortcut, [this, slot] { (this->*slot)(); });
+    return command(text, shortcuts, [this, slot] { (this->*slot)(); });
 }
 
 void EditorWindow::change(const editor::Draft &after, int field)
 {
-    if (after != m_draft) {
-        m_undo.push(new Change([this](const editor::Draft &draft) { showDraft(draft); }, m_draft,
-                               after, field));
+    if (after == m_draft) {
+        return;
     }
+    if (shapeOf(after) != shapeOf(m_draft)) {
+        field = Structure;
+    }
+    const bool typing = lengthOf(after) > lengthOf(m_draft);
+    if (field == Structure || field != m_lastField || typing != m_lastTyping) {
+        ++m_run;
+    }
+    m_lastField = field;
+    m_lastTyping = typing;
+    m_undo.push(new Change([this](const editor::Draft &draft) { showDraft(draft); }, m_draft, after,
+                           field, m_run));
+}
+
+void EditorWindow::step(bool back)
+{
+    // What is typed after an undo or a redo is a step of its own.
+    m_lastField = Structure;
+    back ? m_undo.undo() : m_undo.redo();
 }
 
 void EditorWindow::showDraft(const editor::Draft &draft)
@@ -273,11 +345,13 @@ void EditorWindow::showRow(int row)
     }
     const QString letter = editor::LetterOf(m_draft, row);
     widgets.letter->setText(letter.isEmpty() ? QStringLiteral("—") : letter.toUpper());
-    QString verdict = QStringLiteral("✓");
-    if (letter.isEmpty()) {
+    // A row without a letter says so; an empty word has nothing to judge yet.
+    QString verdict;
+    if (letter.isEmpty() && !m_draft.answer.trimmed().isEmpty()) {
         verdict = tr("no letter");
-    } else if (!editor::StartsRight(m_draft, row)) {
-        verdict = tr("✗ not «%1»").arg(letter.toUpper());
+    } else if (!text.word.trimmed().isEmpty()) {
+        verdict = editor::StartsRight(m_draft, row) ? QStringLiteral("✓")
+                                                    : tr("✗ not «%1»").arg(letter.toUpper());
     }
     widgets.verdict->setText(verdict);
     widgets.word->setAccessibleDescription(verdict);
@@ -462,11 +536,13 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        for (const auto &[sequence, step] : {std::pair{QKeySequence::Undo, &QUndoStack::undo},
-                                             std::pair{QKeySequence::Redo, &QUndoStack::redo}}) {
-            if (key->matches(sequence)) {
+        const QKeySequence pressed(key->keyCombination());
+        for (const auto &[sequences, back] :
+             {std::pair{QKeySequence::keyBindings(QKeySequence::Undo), true},
+              std::pair{redoKeys(), false}}) {
+            if (sequences.contains(pressed)) {
                 if (event->type() == QEvent::KeyPress) {
-                    (m_undo.*step)();
+                    step(back);
                 }
                 event->accept();
                 return true;

@@ -71,13 +71,18 @@ private:
     void newPuzzle();
     void chooseFile();
     void play();
-    QAction *command(const QString &text, const QKeySequence &shortcut,
+    void step(bool back);
+    QAction *command(const QString &text, const QList<QKeySequence> &shortcuts,
                      const std::function<void()> &slot);
-    QAction *command(const QString &text, const QKeySequence &shortcut,
+    QAction *command(const QString &text, const QList<QKeySequence> &shortcuts,
                      void (EditorWindow::*slot)());
 
     editor::Draft m_draft;
     QUndoStack m_undo;
+    // The field and the kind (typing or deleting) of the last change, and the run it began.
+    int m_lastField = 0;
+    bool m_lastTyping = false;
+    int m_run = 0;
     QString m_path;
     QLineEdit *m_title = nullptr;
     QPlainTextEdit *m_instructions = nullptr;

@@ -157,27 +157,27 @@ public:
                                .arg(minPairs)
                                .arg(m_pairs.size())});
         }
-        const QString letters = firstLetters(m_pairs);
-        const QList<uint> answer = withoutBlanks(m_answer.text).toCaseFolded().toUcs4();
-        if (m_answer.line > 0 && answer != withoutBlanks(letters).toCaseFolded().toUcs4()) {
+        if (m_answer.line == 0) {
+            return problems;
+        }
+        if (const QList<uint> letters = withoutBlanks(m_answer.text).toUcs4();
+            letters.size() == m_pairLines) {
+            // Each pair can be held to its own letter: name the pairs that miss theirs.
+            for (const Pair &pair : m_pairWords) {
+                const QString letter =
+                    QStringView(QChar::fromUcs4(letters[pair.position])).toString();
+                if (!pair.word.toCaseFolded().startsWith(letter.toCaseFolded())) {
+                    problems.push_back(
+                        {pair.line, WrongLetter(pair.word, letter, pair.position + 1)});
+                }
+            }
+        } else if (const QString spelt = firstLetters(m_pairs);
+                   withoutBlanks(spelt).toCaseFolded() !=
+                   withoutBlanks(m_answer.text).toCaseFolded()) {
             problems.push_back(
                 {m_answer.line, QCoreApplication::translate(
                                     "puzzle", R"(the words' first letters spell "%1", not "%2")")
-                                    .arg(letters, m_answer.text)});
-            if (answer.size() == m_pairLines) {
-                for (const Pair &pair : m_pairs) {
-                    const QString letter =
-                        QStringView(QChar::fromUcs4(answer[pair.position])).toString();
-                    if (!pair.word.toCaseFolded().startsWith(letter)) {
-                        problems.push_back(
-                            {pair.line,
-                             QCoreApplication::translate(
-                                 "puzzle", R"(the word "%1" should start with "%2", letter %3)")
-                                 .arg(pair.word, letter.toUpper())
-                                 .arg(pair.position + 1)});
-                    }
-                }
-            }
+                                    .arg(spelt, m_answer.text)});
         }
         return problems;
     }
@@ -243,6 +243,9 @@ private:
         }
         Pair pair{content.first(equals).trimmed(), content.sliced(equals + 1).trimmed(), line,
                   position};
+        if (!pair.word.isEmpty()) {
+            m_pairWords.push_back(pair);
+        }
         if (pair.word.isEmpty()) {
             fail(m_fileName, line,
                  QCoreApplication::translate("puzzle", R"(the word before "=" is empty)"));
@@ -277,6 +280,8 @@ private:
 
     QString m_fileName;
     std::vector<Pair> m_pairs;
+    // Every pair line with a word, refused ones too: each can still be held to its letter.
+    std::vector<Pair> m_pairWords;
     int m_pairLines = 0;
     QHash<QString, int> m_wordLines;
     QHash<QString, int> m_explanationLines;
@@ -291,6 +296,19 @@ PuzzleError::PuzzleError(const QString &fileName, int line, const QString &reaso
     : std::runtime_error(located(fileName, line, reason).toStdString()), m_line(line),
       m_reason(reason)
 {}
+
+QString WrongLetter(const QString &word, const QString &letter, int number)
+{
+    // English ordinals; a translation may word all four alike.
+    const int last = number % 10;
+    const char *const places[] = {QT_TRANSLATE_NOOP("puzzle", "the %1th letter of the answer"),
+                                  QT_TRANSLATE_NOOP("puzzle", "the %1st letter of the answer"),
+                                  QT_TRANSLATE_NOOP("puzzle", "the %1nd letter of the answer"),
+                                  QT_TRANSLATE_NOOP("puzzle", "the %1rd letter of the answer")};
+    const char *place = places[number % 100 / 10 != 1 && last >= 1 && last <= 3 ? last : 0];
+    return QCoreApplication::translate("puzzle", "«%1» does not start with «%2», %3")
+        .arg(word, letter.toUpper(), QCoreApplication::translate("puzzle", place).arg(number));
+}
 
 Puzzle ParsePuzzle(QByteArrayView bytes, const QString &fileName)
 {

@@ -66,9 +66,14 @@ struct Puzzle
 /// spell.
 Puzzle ParsePuzzle(QByteArrayView bytes, const QString &fileName);
 
+/// Why a pair cannot stand for letter `number` (from 1) of the answer: its word does not start
+/// with `letter`.
+QString WrongLetter(const QString &word, const QString &letter, int number);
+
 /// Every problem that keeps the bytes from being a puzzle, in the order the reader meets them:
-/// each refused line, then the puzzle's as a whole. When the number of pairs is the number of the
-/// answer's letters, each word that does not start with its letter is a problem of its line too.
+/// each refused line, then the puzzle's as a whole. When there are as many pair lines as the
+/// answer has letters, each word that does not start with its letter is a problem of its line;
+/// otherwise an answer that the first letters do not spell is a problem of the answer's line.
 /// ParsePuzzle refuses the first of them; none means that it accepts the bytes.
 std::vector<Problem> FindProblems(QByteArrayView bytes);
 

@@ -36,48 +36,12 @@
         <translation>Команди</translation>
     </message>
     <message>
-        <source>New puzzle…</source>
-        <translation>Нов пъзел…</translation>
-    </message>
-    <message>
-        <source>Open…</source>
-        <translation>Отвори…</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Запази</translation>
-    </message>
-    <message>
-        <source>Save as…</source>
-        <translation>Запази като…</translation>
-    </message>
-    <message>
-        <source>Play</source>
-        <translation>Играй</translation>
-    </message>
-    <message>
         <source>Add a row</source>
         <translation>Добави ред</translation>
     </message>
     <message>
         <source>Remove the row</source>
         <translation>Премахни реда</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Нагоре</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Надолу</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Отмени</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Върни</translation>
     </message>
     <message>
         <source>Word %1</source>
@@ -150,6 +114,66 @@
     <message>
         <source>The puzzle cannot be played yet:</source>
         <translation>Пъзелът още не може да се играе:</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Нов</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Отвори…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Запази</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Играй</translation>
+    </message>
+    <message>
+        <source>Save &amp;as…</source>
+        <translation>Запази &amp;като…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>За&amp;твори</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Редактиране</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отмени</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Върни</translation>
+    </message>
+    <message>
+        <source>R&amp;ows</source>
+        <translation>Ре&amp;дове</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добави</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Премахни</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Нагоре</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>На&amp;долу</translation>
     </message>
 </context>
 <context>
@@ -352,12 +376,28 @@
         <translation>първите букви на думите образуват «%1», а не «%2»</translation>
     </message>
     <message>
-        <source>the word &quot;%1&quot; should start with &quot;%2&quot;, letter %3</source>
-        <translation>думата «%1» трябва да започва с «%2», буква %3</translation>
-    </message>
-    <message>
         <source>is not a regular file</source>
         <translation>не е обикновен файл</translation>
+    </message>
+    <message>
+        <source>the %1th letter of the answer</source>
+        <translation>буква %1 от отговора</translation>
+    </message>
+    <message>
+        <source>the %1st letter of the answer</source>
+        <translation>буква %1 от отговора</translation>
+    </message>
+    <message>
+        <source>the %1nd letter of the answer</source>
+        <translation>буква %1 от отговора</translation>
+    </message>
+    <message>
+        <source>the %1rd letter of the answer</source>
+        <translation>буква %1 от отговора</translation>
+    </message>
+    <message>
+        <source>«%1» does not start with «%2», %3</source>
+        <translation>«%1» не започва с «%2», %3</translation>
     </message>
 </context>
 <context>

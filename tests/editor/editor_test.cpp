@@ -3,13 +3,20 @@
 
 #include "editor_window.h"
 #include "puzzle_file.h"
+#include "translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -48,6 +55,41 @@ void type(QWidget *field, const QString &text)
     }
 }
 
+QWidget *fieldNamed(const QWidget &window, const QString &name)
+{
+    for (QWidget *field : window.findChildren<QWidget *>()) {
+        if (field->accessibleName() == name &&
+            (qobject_cast<QLineEdit *>(field) || qobject_cast<QPlainTextEdit *>(field))) {
+            return field;
+        }
+    }
+    return nullptr;
+}
+
+QString textOf(const QWidget *field)
+{
+    if (const auto *line = qobject_cast<const QLineEdit *>(field)) {
+        return line->text();
+    }
+    return static_cast<const QPlainTextEdit *>(field)->toPlainText();
+}
+
+// A key as a browser names it, with its modifiers: "Ctrl+Shift+Z", "Alt+ArrowUp".
+QKeyCombination keyNamed(QString name)
+{
+    return QKeySequence::fromString(name.remove(QStringLiteral("Arrow")))[0];
+}
+
+template <typename Widget> Widget *named(const QWidget &window, const QString &name)
+{
+    for (Widget *widget : window.findChildren<Widget *>()) {
+        if (widget->accessibleName() == name) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
 QByteArray bytesOf(const QString &path)
 {
     QFile file(QStringLiteral(SOURCE_FOLDER "/") + path);
@@ -61,16 +103,24 @@ class EditorTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void rowsFollowTheAnswer_data();
     void rowsFollowTheAnswer();
     void savesWhatItOpens_data();
     void savesWhatItOpens();
     void listsTheReadersProblems_data();
     void listsTheReadersProblems();
-    void undoesALetterWithItsRow();
+    void followsTheSharedSteps_data();
+    void followsTheSharedSteps();
     void asksBeforeClosing();
     void refusesANamedPipe();
 };
+
+// The editor's words as a Bulgarian teacher sees them, as the web page shows them.
+void EditorTest::initTestCase()
+{
+    InstallTranslations(*qApp, QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+}
 
 void EditorTest::rowsFollowTheAnswer_data()
 {
@@ -154,12 +204,16 @@ void EditorTest::listsTheReadersProblems_data()
     QTest::addRow("playable") << "отговор: ТО\nТок = а\nОм = б" << QStringList{};
     QTest::addRow("a wrong first letter")
         << "отговор: ТОК\nХук = а\nОм = б\nКон = в"
-        << QStringList{R"(Answer: the words' first letters spell "ХОК", not "ТОК")",
-                       R"(Row 1: the word "Хук" should start with "Т", letter 1)"};
+        << QStringList{"Ред 1: «Хук» не започва с «Т», буква 1 от отговора"};
+    QTest::addRow("a wrong letter in a row without an explanation, a row too many")
+        << "отговор: ТОК\nХук =\nОм = б\nКон = в\nАмпер = г"
+        << QStringList{"Отговор: първите букви на думите образуват «ОКА», а не «ТОК»",
+                       "Ред 1: пояснението след «=» липсва",
+                       "Ред 1: «Хук» не започва с «Т», буква 1 от отговора"};
     QTest::addRow("an empty explanation and too few pairs")
         << "Ток =\nОм = б"
-        << QStringList{R"(Row 1: the explanation after "=" is empty)",
-                       "a puzzle needs at least 2 pairs, and this one has 1"};
+        << QStringList{"Ред 1: пояснението след «=» липсва",
+                       "задачата трябва да има поне 2 двойки, а тази има 1"};
 }
 
 void EditorTest::listsTheReadersProblems()
@@ -169,32 +223,86 @@ void EditorTest::listsTheReadersProblems()
     QCOMPARE(editor::Problems(editor::ReadDraft(text.split(u'\n'))), problems);
 }
 
-// The answer loses a letter whose row has text, then one whose row is empty; Ctrl+Z in a row's
-// field brings back both letters and their rows.
-void EditorTest::undoesALetterWithItsRow()
+void EditorTest::followsTheSharedSteps_data()
 {
+    QTest::addColumn<QJsonObject>("session");
+    QFile file(QStringLiteral(SOURCE_FOLDER "/tests/editor/editor_steps.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    for (const QJsonValue session : QJsonDocument::fromJson(file.readAll())["sessions"].toArray()) {
+        QTest::newRow(qPrintable(session["name"].toString())) << session.toObject();
+    }
+}
+
+// The web page's editor follows the same table. Keys go to the window, as a keyboard's do, so
+// that shortcuts work as they do for a teacher.
+void EditorTest::followsTheSharedSteps()
+{
+    QFETCH(QJsonObject, session);
     EditorWindow window;
     window.show();
-    auto *answer = window.findChildren<QLineEdit *>().at(1);
-    type(answer, "ТОК");
-    auto *word = window.findChild<QLineEdit *>(QString(), Qt::FindChildrenRecursively);
-    for (QLineEdit *field : window.findChildren<QLineEdit *>()) {
-        if (field->accessibleName() == "Word 2") {
-            word = field;
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QJsonArray steps = session["steps"].toArray();
+    for (qsizetype index = 0; index < steps.size(); ++index) {
+        const QJsonValue step = steps[index];
+        if (step["in"].isString()) {
+            QWidget *field = fieldNamed(window, step["in"].toString());
+            QVERIFY2(field, qPrintable(step["in"].toString()));
+            field->setFocus();
+            if (auto *line = qobject_cast<QLineEdit *>(field)) {
+                line->end(false);
+            } else {
+                static_cast<QPlainTextEdit *>(field)->moveCursor(QTextCursor::End);
+            }
         }
+        for (const QJsonValue key : step["keys"].toArray()) {
+            const QKeyCombination pressed = keyNamed(key.toString());
+            QTest::keyClick(window.windowHandle(), pressed.key(), pressed.keyboardModifiers());
+        }
+        for (const QChar character : step["type"].toString()) {
+            QTest::sendKeyEvent(QTest::Click, window.windowHandle(), Qt::Key_unknown,
+                                QString(character), {});
+        }
+        // Each expectation is compared as one line that names the step and what is seen.
+        const auto check = [&](const char *key, QStringList seen) {
+            QStringList wanted;
+            const QJsonValue value = step[key];
+            const QVariantList values = value.isObject()  ? value.toObject().toVariantMap().values()
+                                        : value.isArray() ? value.toArray().toVariantList()
+                                                          : QVariantList{value.toVariant()};
+            for (const QVariant &text : values) {
+                wanted << text.toString();
+            }
+            const QString what = QStringLiteral("step %1, %2: ").arg(index + 1).arg(key);
+            QCOMPARE(what + seen.join(" | "),
+                     what + (step[key].isUndefined() ? seen : wanted).join(" | "));
+        };
+        const QJsonObject fields = step["fields"].toObject();
+        QStringList texts;
+        for (auto field = fields.begin(); field != fields.end(); ++field) {
+            texts << textOf(fieldNamed(window, field.key()));
+        }
+        check("fields", texts);
+        const editor::Draft &draft = window.draft();
+        QString letters;
+        QStringList verdicts;
+        for (int row = 0; row < draft.rows.size(); ++row) {
+            const QString letter = editor::LetterOf(draft, row).toUpper();
+            letters += letter.isEmpty() ? QStringLiteral("—") : letter;
+            verdicts << fieldNamed(window, QStringLiteral("Дума %1").arg(row + 1))
+                            ->accessibleDescription();
+        }
+        check("letters", {letters});
+        check("verdicts", verdicts);
+        check("spelled", {named<QLabel>(window, "Първите букви образуват")->text()});
+        QStringList problems;
+        const QListWidget *list = named<QListWidget>(window, "Проблеми");
+        for (int item = 0; item < list->count(); ++item) {
+            problems << list->item(item)->text();
+        }
+        check("problems", problems.size() == 1 && problems[0] == "Няма: пъзелът може да се играе."
+                              ? QStringList{}
+                              : problems);
     }
-    type(word, "Ом");
-    const Draft typed = window.draft();
-    QTest::keyClick(answer, Qt::Key_Home);
-    QTest::keyClick(answer, Qt::Key_Right);
-    QTest::keyClick(answer, Qt::Key_Right);
-    QTest::keyClick(answer, Qt::Key_Backspace);
-    QTest::keyClick(answer, Qt::Key_End);
-    QTest::keyClick(answer, Qt::Key_Backspace);
-    QCOMPARE(rowsOf(window.draft()), QStringList({"", "~Ом"}));
-    QTest::keyClick(window.findChildren<QLineEdit *>().at(2), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(window.draft(), typed);
-    QCOMPARE(answer->text(), "ТОК");
 }
 
 void EditorTest::asksBeforeClosing()

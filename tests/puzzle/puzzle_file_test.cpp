@@ -118,6 +118,17 @@ void PuzzleFileTest::refusesBadText_data()
     QTest::addRow("answer not spelt")
         << QByteArray("# x\nanswer: Крум\nкон = а\nрог = б\nум = в\n")
         << "t.txt:2: the words' first letters spell \"кру\", not \"Крум\"";
+    QTest::addRow("a pair without its letter")
+        << QByteArray("answer: ТОК\nТок = а\nОм = б\nВолт = в\n")
+        << "t.txt:4: «Волт» does not start with «К», the 3rd letter of the answer";
+    QTest::addRow("the 12th letter")
+        << "answer: " + QByteArray("д").repeated(12) + "\n" + generatedPairs(11) + "ум = x\n"
+        << "t.txt:13: «ум» does not start with «Д», the 12th letter of "
+           "the answer";
+    QTest::addRow("the 22nd letter")
+        << "answer: " + QByteArray("д").repeated(22) + "\n" + generatedPairs(21) + "ум = x\n"
+        << "t.txt:23: «ум» does not start with «Д», the 22nd letter of "
+           "the answer";
     QTest::addRow("second answer") << "answer: аб\n" + two + "answer: аб\n"
                                    << "t.txt:4: a second answer; the first is on line 1";
     QTest::addRow("empty answer") << "answer:  \n" + two << "t.txt:1: the answer is empty";
