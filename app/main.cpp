@@ -74,6 +74,12 @@ struct CommandLine
             "acronym", "Write the puzzle as one web page that plays in any browser, offline, into "
                        "PAGE, then exit. Needs no display."),
         QCoreApplication::translate("acronym", "PAGE")};
+    QCommandLineOption htmlEditor{
+        QStringLiteral("html-editor"),
+        QCoreApplication::translate(
+            "acronym", "Write the puzzle editor as one web page that makes puzzles in any browser, "
+                       "offline, into PAGE, then exit. Needs no display."),
+        QCoreApplication::translate("acronym", "PAGE")};
     QCommandLineOption edit{
         QStringLiteral("edit"),
         QCoreApplication::translate("acronym",
@@ -94,6 +100,7 @@ struct CommandLine
         parser.addOption(worksheet);
         parser.addOption(answers);
         parser.addOption(html);
+        parser.addOption(htmlEditor);
         parser.addOption(edit);
         parser.addOption(check);
         parser.addPositionalArgument(
@@ -110,11 +117,11 @@ struct CommandLine
                parser.isSet(QStringLiteral("help-all"));
     }
 
-    // The worksheet, the answer key and the web page are written without a window.
-    bool writesFiles() const
-    {
-        return parser.isSet(worksheet) || parser.isSet(answers) || parser.isSet(html);
-    }
+    // The worksheet, the answer key and the web pages are written without a window.
+    bool writesFiles() const { return writesSheets() || parser.isSet(html) || writesEditor(); }
+    // The sheets need fonts, and so a GUI application; the pages are text.
+    bool writesSheets() const { return parser.isSet(worksheet) || parser.isSet(answers); }
+    bool writesEditor() const { return parser.isSet(htmlEditor); }
 };
 
 // Reports on each file: its answer, pairs and encoding, or why it cannot be played. With several
@@ -144,7 +151,7 @@ int checkPuzzles(const QStringList &paths)
     return status;
 }
 
-// Writes the worksheet, the answer key and the web page that the command line asks for.
+// Writes the worksheet, the answer key and the web pages that the command line asks for.
 int writeFiles(const board::Exercise &exercise, const CommandLine &line)
 {
     const std::pair<const QCommandLineOption &, decltype(&sheets::Worksheet)> kinds[] = {
@@ -160,6 +167,12 @@ int writeFiles(const board::Exercise &exercise, const CommandLine &line)
     }
     if (line.parser.isSet(line.html)) {
         if (const QString error = web::WriteWebPage(exercise, line.parser.value(line.html));
+            !error.isEmpty()) {
+            return fail(error);
+        }
+    }
+    if (line.writesEditor()) {
+        if (const QString error = web::WriteEditorPage(line.parser.value(line.htmlEditor));
             !error.isEmpty()) {
             return fail(error);
         }
@@ -189,9 +202,10 @@ int saveScreenshot(QWidget &form, const QString &file)
 // What the program is asked to do, which decides the application object that it needs.
 enum class Mode
 {
-    Terminal, // help, version, a mistake, --check, or a window without a display to open it on
-    Files,    // the worksheet, the answer key or the web page: fonts, so a GUI application, but no
-              // window
+    Terminal,   // help, version, a mistake, --check, or a window without a display to open it on
+    Files,      // the worksheet or the answer key, and any pages: fonts, so a GUI application, but
+                // no window
+    Pages,      // the web pages alone: text, which the core application writes
     Screenshot, // the window, offscreen
     Window,
 };
@@ -202,7 +216,7 @@ Mode modeOf(const CommandLine &line, bool understood)
         return Mode::Terminal;
     }
     if (line.writesFiles()) {
-        return Mode::Files;
+        return line.writesSheets() ? Mode::Files : Mode::Pages;
     }
     if (line.parser.isSet(line.screenshot)) {
         return Mode::Screenshot;
@@ -212,7 +226,7 @@ Mode modeOf(const CommandLine &line, bool understood)
 
 std::unique_ptr<QCoreApplication> applicationFor(Mode mode, int &argc, char **argv)
 {
-    if (mode == Mode::Terminal) {
+    if (mode == Mode::Terminal || mode == Mode::Pages) {
         return std::make_unique<QCoreApplication>(argc, argv);
     }
     if (mode != Mode::Window && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -346,6 +360,7 @@ int main(int argc, char *argv[])
     }
     switch (mode) {
     case Mode::Files:
+    case Mode::Pages:
         return writeFiles(*exercise, *line);
     case Mode::Terminal:
         return fail(QCoreApplication::translate(

@@ -273,7 +273,8 @@ private:
     {
         const QString folded = text.toCaseFolded();
         if (const int first = lines.value(folded); first > 0) {
-            fail(m_fileName, line, again.arg(text).arg(first));
+            // In one pass, so that a text with a "%1" of its own stays as it is.
+            fail(m_fileName, line, again.arg(text, QString::number(first)));
         }
         lines.insert(folded, line);
     }

@@ -281,6 +281,10 @@
         <source>Open the puzzle editor, with a new puzzle or with FILE&apos;s.</source>
         <translation>Отваря редактора на пъзели с нов пъзел или с пъзела от ФАЙЛ.</translation>
     </message>
+    <message>
+        <source>Write the puzzle editor as one web page that makes puzzles in any browser, offline, into PAGE, then exit. Needs no display.</source>
+        <translation>Записва редактора на пъзели като една уеб страница в СТРАНИЦА и излиза. Страницата прави пъзели във всеки браузър, и без интернет. Не е нужен екран.</translation>
+    </message>
 </context>
 <context>
     <name>editor</name>

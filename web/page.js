@@ -118,8 +118,8 @@ class ListBox {
   }
 }
 
-function play() {
-  const exercise = JSON.parse(document.getElementById("exercise").textContent);
+// Plays the exercise on the page's board, from its start.
+function play(exercise) {
   const byId = (id) => document.getElementById(id);
   const words = new ListBox(byId("words"));
   const explanations = new ListBox(byId("explanations"));
@@ -177,4 +177,7 @@ function play() {
   start();
 }
 
-play();
+// A page that the program writes carries its exercise; the editor's page plays its own.
+if (document.getElementById("exercise")) {
+  play(JSON.parse(document.getElementById("exercise").textContent));
+}

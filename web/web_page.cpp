@@ -26,12 +26,79 @@ QString resource(const QString &name)
     return QString::fromUtf8(file.readAll());
 }
 
+// Resources one after the other, in the order given.
+QString resources(const QStringList &names)
+{
+    QString joined;
+    for (const QString &name : names) {
+        joined += resource(name);
+    }
+    return joined;
+}
+
 // The source of a policy's hash for an inline element with this text.
 QString hashSource(const QString &text)
 {
     return QStringLiteral("'sha256-%1'")
         .arg(QString::fromLatin1(
             QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toBase64()));
+}
+
+// A page that loads nothing from anywhere: only its own style and script run, by their hashes.
+QString policy(const QString &script, const QString &style)
+{
+    return QStringLiteral("default-src 'none'; script-src %1; style-src %2; base-uri 'none'; "
+                          "form-action 'none'")
+        .arg(hashSource(script), hashSource(style));
+}
+
+// JSON inside a script element, where only "</" could end it early: every '<' is escaped, and
+// JSON reads "\u003c" as '<'.
+QString scriptData(const QJsonDocument &json)
+{
+    return QString::fromUtf8(json.toJson(QJsonDocument::Compact))
+        .replace(u'<', QStringLiteral("\\u003c"));
+}
+
+// A template split at its places, "@NAME@": its texts, with the name of a place between each two.
+QStringList piecesOf(const QString &page)
+{
+    static const QRegularExpression place(QStringLiteral("@([A-Z]+)@"));
+    QStringList pieces;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch &match : place.globalMatch(page)) {
+        pieces << page.sliced(done, match.capturedStart() - done) << match.captured(1);
+        done = match.capturedEnd();
+    }
+    return pieces << page.sliced(done);
+}
+
+// The pieces with the places that `parts` names filled in; the other places stay. A part is
+// never read as a template itself, so a teacher's text that looks like a place stays text.
+QStringList filled(const QStringList &pieces, const QHash<QString, QString> &parts)
+{
+    QStringList left{pieces.first()};
+    for (qsizetype piece = 1; piece < pieces.size(); piece += 2) {
+        if (parts.contains(pieces[piece])) {
+            left.last() += parts.value(pieces[piece]) + pieces[piece + 1];
+        } else {
+            left << pieces[piece] << pieces[piece + 1];
+        }
+    }
+    return left;
+}
+
+const QStringList gameScripts{QStringLiteral("page.js")};
+
+// The game's page, but for its title and its exercise.
+QStringList gamePieces()
+{
+    const QString style = resource(QStringLiteral("page.css"));
+    const QString script = resources(gameScripts);
+    return filled(piecesOf(resource(QStringLiteral("page.html"))),
+                  {{QStringLiteral("POLICY"), policy(script, style)},
+                   {QStringLiteral("STYLE"), style},
+                   {QStringLiteral("SCRIPT"), script}});
 }
 
 QJsonArray rowsOf(const std::vector<std::string> &texts, const std::vector<std::string> &keys)
@@ -44,8 +111,7 @@ QJsonArray rowsOf(const std::vector<std::string> &texts, const std::vector<std::
     return rows;
 }
 
-// The exercise as the script reads it. Inside a script element, only "</" could end it early, so
-// every '<' is escaped; JSON reads "\u003c" as '<'.
+// The exercise as the script reads it.
 QString exerciseData(const board::Exercise &exercise)
 {
     QJsonArray instructions;
@@ -57,7 +123,7 @@ QString exerciseData(const board::Exercise &exercise)
     for (const std::string &paragraph : paragraphs) {
         instructions.append(QString::fromStdString(paragraph));
     }
-    const QJsonObject data{
+    return scriptData(QJsonDocument(QJsonObject{
         {QStringLiteral("title"), QString::fromStdString(exercise.title)},
         {QStringLiteral("answer"), QString::fromStdString(exercise.answer)},
         {QStringLiteral("instructions"), instructions},
@@ -65,50 +131,58 @@ QString exerciseData(const board::Exercise &exercise)
         {QStringLiteral("explanations"),
          rowsOf(exercise.rows.explanations, exercise.rows.explanationKeys)},
         {QStringLiteral("slots"), static_cast<int>(exercise.rows.words.size())},
-    };
-    return QString::fromUtf8(QJsonDocument(data).toJson(QJsonDocument::Compact))
-        .replace(u'<', QStringLiteral("\\u003c"));
+    }));
+}
+
+QString written(const QString &text, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
+        return QCoreApplication::translate("web", R"(cannot write "%1": %2)")
+            .arg(path, file.errorString());
+    }
+    return {};
 }
 
 } // namespace
 
 QString WebPage(const board::Exercise &exercise)
 {
-    const QString style = resource(QStringLiteral("page.css"));
-    const QString script = resource(QStringLiteral("page.js"));
-    const QHash<QString, QString> parts{
-        {QStringLiteral("POLICY"),
-         QStringLiteral("default-src 'none'; script-src %1; style-src %2; base-uri 'none'; "
-                        "form-action 'none'")
-             .arg(hashSource(script), hashSource(style))},
-        {QStringLiteral("TITLE"), QString::fromStdString(exercise.caption).toHtmlEscaped()},
-        {QStringLiteral("STYLE"), style},
-        {QStringLiteral("SCRIPT"), script},
-        {QStringLiteral("EXERCISE"), exerciseData(exercise)},
-    };
-    // One pass over the template, so that a teacher's text that looks like a place is left alone.
-    const QString page = resource(QStringLiteral("page.html"));
-    static const QRegularExpression place(QStringLiteral("@([A-Z]+)@"));
-    QString written;
-    qsizetype done = 0;
-    for (const QRegularExpressionMatch &match : place.globalMatch(page)) {
-        written += QStringView(page).sliced(done, match.capturedStart() - done);
-        written += parts.value(match.captured(1));
-        done = match.capturedEnd();
-    }
-    written += QStringView(page).sliced(done);
-    return written;
+    return filled(gamePieces(), {{QStringLiteral("TITLE"),
+                                  QString::fromStdString(exercise.caption).toHtmlEscaped()},
+                                 {QStringLiteral("EXERCISE"), exerciseData(exercise)}})
+        .join(QString());
+}
+
+QString EditorPage()
+{
+    const QString game = resource(QStringLiteral("page.html"));
+    const qsizetype board = game.indexOf(QStringLiteral("<body>\n")) + 7;
+    const QString style = resources({QStringLiteral("page.css"), QStringLiteral("editor.css")});
+    const QString script =
+        resources(gameScripts +
+                  QStringList{QStringLiteral("text_encoding.js"), QStringLiteral("puzzle_file.js"),
+                              QStringLiteral("draft.js"), QStringLiteral("web_page.js"),
+                              QStringLiteral("sheets.js"), QStringLiteral("editor_window.js")});
+    return filled(piecesOf(resource(QStringLiteral("editor.html"))),
+                  {{QStringLiteral("POLICY"), policy(script, style)},
+                   {QStringLiteral("STYLE"), style},
+                   {QStringLiteral("SCRIPT"), script},
+                   {QStringLiteral("GAME"),
+                    game.sliced(board, game.indexOf(QStringLiteral("<script")) - board)},
+                   {QStringLiteral("PIECES"),
+                    scriptData(QJsonDocument(QJsonArray::fromStringList(gamePieces())))}})
+        .join(QString());
 }
 
 QString WriteWebPage(const board::Exercise &exercise, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(WebPage(exercise).toUtf8()) < 0 ||
-        !file.commit()) {
-        return QCoreApplication::translate("web", R"(cannot write "%1": %2)")
-            .arg(path, file.errorString());
-    }
-    return {};
+    return written(WebPage(exercise), path);
+}
+
+QString WriteEditorPage(const QString &path)
+{
+    return written(EditorPage(), path);
 }
 
 } // namespace web

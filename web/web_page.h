@@ -16,8 +16,16 @@ namespace web {
 /// teacher's texts travel as JSON data and are shown as text, never read as markup.
 QString WebPage(const board::Exercise &exercise);
 
+/// The puzzle editor as one self-contained page, under the game page's rules: it reads and writes
+/// the program's puzzle files, and writes the very page that WebPage writes for the same puzzle.
+/// It plays the puzzle being made and prints its worksheet and answer key. It keeps what is being
+/// made in the browser's storage and sends nothing anywhere.
+QString EditorPage();
+
 /// Writes WebPage(exercise) as UTF-8 to `path`, whole or not at all. Returns what went wrong, or an
 /// empty string.
 QString WriteWebPage(const board::Exercise &exercise, const QString &path);
+/// The same for EditorPage().
+QString WriteEditorPage(const QString &path);
 
 } // namespace web

@@ -3,34 +3,27 @@
 
 #include "content.h"
 #include "puzzle_file.h"
+#include "translations.h"
 
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-// N pairs "думаK = обяснение K", one a line.
-QByteArray generatedPairs(int count)
-{
-    QByteArray text;
-    for (int pair = 0; pair < count; ++pair) {
-        text += QStringLiteral("дума%1 = обяснение %1\n").arg(pair).toUtf8();
-    }
-    return text;
-}
-
-// The text in one of the encodings that teachers' editors save, with the byte-order mark that they
-// write. windows-1251 here knows only Cyrillic, ASCII and the few signs the tests use.
+// Text in one of the encodings that teachers' editors save. windows-1251 here knows only
+// Cyrillic, ASCII and the few signs the tables use.
 QByteArray encoded(const QString &text, const QString &encoding)
 {
     if (encoding == "UTF-16LE" || encoding == "UTF-16BE") {
-        const bool little = encoding == "UTF-16LE";
-        QStringEncoder encoder(little ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE);
-        return QByteArray(little ? "\xff\xfe" : "\xfe\xff") + QByteArray(encoder(text));
+        QStringEncoder encoder(encoding == "UTF-16LE" ? QStringEncoder::Utf16LE
+                                                      : QStringEncoder::Utf16BE);
+        return encoder(text);
     }
     if (encoding == "windows-1251") {
         const QHash<QChar, char> signs{{u'«', '\xab'}, {u'»', '\xbb'}, {u'Ё', '\xa8'},
@@ -44,18 +37,39 @@ QByteArray encoded(const QString &text, const QString &encoding)
         }
         return bytes;
     }
-    return (encoding == "UTF-8 with BOM" ? QByteArray("\xef\xbb\xbf") : QByteArray()) +
-           text.toUtf8();
+    return text.toUtf8();
 }
 
-QString refusal(const QByteArray &text)
+// The bytes of a file of the shared table: its text in its encoding, after the byte-order mark
+// that editors write, with each "\xHH" as that byte; then its generated pairs and what follows.
+QByteArray bytesOf(const QJsonObject &file)
 {
-    try {
-        puzzle::ParsePuzzle(text, QStringLiteral("t.txt"));
-    } catch (const puzzle::PuzzleError &error) {
-        return QString::fromUtf8(error.what());
+    const QString encoding = file["encoding"].toString(QStringLiteral("UTF-8"));
+    const QHash<QString, QByteArray> marks{
+        {"UTF-8 with BOM", "\xef\xbb\xbf"}, {"UTF-16LE", "\xff\xfe"}, {"UTF-16BE", "\xfe\xff"}};
+    QByteArray bytes = marks.value(encoding);
+    static const QRegularExpression raw(QStringLiteral(R"(\\x([0-9a-f]{2}))"));
+    const QString text = file["text"].toString();
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch &match : raw.globalMatch(text)) {
+        bytes += encoded(text.sliced(done, match.capturedStart() - done), encoding);
+        bytes += static_cast<char>(match.captured(1).toInt(nullptr, 16));
+        done = match.capturedEnd();
     }
-    return {};
+    bytes += encoded(text.sliced(done), encoding);
+    for (int pair = 0; pair < file["pairs"].toInt(); ++pair) {
+        bytes += QStringLiteral("дума%1 = обяснение %1\n").arg(pair).toUtf8();
+    }
+    return bytes + file["then"].toString().toUtf8();
+}
+
+QStringList textsOf(const std::vector<std::string> &texts)
+{
+    QStringList list;
+    for (const std::string &text : texts) {
+        list << QString::fromStdString(text);
+    }
+    return list;
 }
 
 } // namespace
@@ -65,107 +79,75 @@ class PuzzleFileTest : public QObject
     Q_OBJECT
 
 private slots:
-    void refusesBadText_data();
-    void refusesBadText();
+    // In English first; then the shared table installs the Bulgarian translation.
+    void namesTheLetterInEnglish_data();
+    void namesTheLetterInEnglish();
     void refusesBadFiles_data();
     void refusesBadFiles();
     void reproducesTheBuiltInPuzzle();
-    void readsPairs_data();
-    void readsPairs();
-    void takesTheAnswer_data();
-    void takesTheAnswer();
-    void readsTheExercise_data();
-    void readsTheExercise();
+    void readsTheSharedFiles_data();
+    void readsTheSharedFiles();
 };
 
-void PuzzleFileTest::refusesBadText_data()
+void PuzzleFileTest::readsTheSharedFiles_data()
 {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QString>("message");
-
-    const QByteArray two = "а = б\nв = г\n";
-    QTest::addRow("invalid byte") << QByteArray("а = б\n\xff\xfe = x\nв = г\n")
-                                  << "t.txt:2: is not UTF-8 text";
-    QTest::addRow("overlong sequence")
-        << QByteArray("\xc0\xaf = x\n") + two << "t.txt:1: is not UTF-8 text";
-    QTest::addRow("cut sequence at the end")
-        << two + QByteArray("д = \xd0") << "t.txt:3: is not UTF-8 text";
-    QTest::addRow("encoded surrogate")
-        << two + QByteArray("\xed\xa0\x80 = x\n") << "t.txt:3: is not UTF-8 text";
-    QTest::addRow("Windows-1251 text")
-        << QByteArray("\xe0 = \xe1\n") + two << "t.txt:1: is not UTF-8 text";
-    QTest::addRow("no equals sign")
-        << QByteArray("а = б\nпросто текст\nв = г\n")
-        << R"(t.txt:2: expected "word = explanation", or a key such as "title:")";
-    QTest::addRow("empty word") << two + " = обяснение\n"
-                                << "t.txt:3: the word before \"=\" is empty";
-    QTest::addRow("empty explanation") << two + "\n\nдума =  \t\n"
-                                       << "t.txt:5: the explanation after \"=\" is empty";
-    QTest::addRow("control character")
-        << two + QByteArray("ду\x01ма = x\n") << "t.txt:3: has a control character";
-    QTest::addRow("no pairs") << QByteArray("# only a comment\n\n")
-                              << "t.txt:2: a puzzle needs at least 2 pairs, and this one has 0";
-    QTest::addRow("empty file") << QByteArray()
-                                << "t.txt:1: a puzzle needs at least 2 pairs, and this one has 0";
-    QTest::addRow("one pair") << QByteArray("а = б")
-                              << "t.txt:1: a puzzle needs at least 2 pairs, and this one has 1";
-    QTest::addRow("41 pairs") << "# many\n" + generatedPairs(41) << "t.txt:42: more than 40 pairs";
-    QTest::addRow("same word twice") << QByteArray("Елена = а\nрицар = б\nелена = в\n")
-                                     << "t.txt:3: the word \"елена\" is already on line 1";
-    QTest::addRow("same explanation twice")
-        << QByteArray("а = древна машина\nб = нещо\nв =  Древна машина\n")
-        << "t.txt:3: the explanation \"Древна машина\" is already on line 1";
-    QTest::addRow("answer not spelt")
-        << QByteArray("# x\nanswer: Крум\nкон = а\nрог = б\nум = в\n")
-        << "t.txt:2: the words' first letters spell \"кру\", not \"Крум\"";
-    QTest::addRow("a pair without its letter")
-        << QByteArray("answer: ТОК\nТок = а\nОм = б\nВолт = в\n")
-        << "t.txt:4: «Волт» does not start with «К», the 3rd letter of the answer";
-    QTest::addRow("the 12th letter")
-        << "answer: " + QByteArray("д").repeated(12) + "\n" + generatedPairs(11) + "ум = x\n"
-        << "t.txt:13: «ум» does not start with «Д», the 12th letter of "
-           "the answer";
-    QTest::addRow("the 22nd letter")
-        << "answer: " + QByteArray("д").repeated(22) + "\n" + generatedPairs(21) + "ум = x\n"
-        << "t.txt:23: «ум» does not start with «Д», the 22nd letter of "
-           "the answer";
-    QTest::addRow("second answer") << "answer: аб\n" + two + "answer: аб\n"
-                                   << "t.txt:4: a second answer; the first is on line 1";
-    QTest::addRow("empty answer") << "answer:  \n" + two << "t.txt:1: the answer is empty";
-    QTest::addRow("second answer in Bulgarian")
-        << "Answer: аб\n" + two + "ОТГОВОР: аб\n"
-        << "t.txt:4: a second answer; the first is on line 1";
-    const QString broken = QStringLiteral("а = б\r\nв = г\r\nд =  \r\n");
-    for (const char *encoding : {"UTF-8 with BOM", "UTF-16LE", "UTF-16BE", "windows-1251"}) {
-        QTest::addRow("%s: a refusal on line 3", encoding)
-            << encoded(broken, encoding) << "t.txt:3: the explanation after \"=\" is empty";
+    // The reasons as a Bulgarian teacher reads them, as the editor's page gives them.
+    static const bool bulgarian = [] {
+        InstallTranslations(*QCoreApplication::instance(),
+                            QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+        return true;
+    }();
+    QVERIFY(bulgarian);
+    QTest::addColumn<QJsonObject>("file");
+    QFile table(QStringLiteral(SOURCE_FOLDER "/tests/puzzle/puzzle_files.json"));
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    for (const QJsonValue file : QJsonDocument::fromJson(table.readAll())["files"].toArray()) {
+        QTest::newRow(qPrintable(file["name"].toString())) << file.toObject();
     }
-    QTest::addRow("UTF-8 with BOM: a broken line") << "\xef\xbb\xbf# x\n" + two + "\xe0 = x\n"
-                                                   << "t.txt:4: is not UTF-8 text";
-    QTest::addRow("UTF-16LE: a lone surrogate")
-        << encoded("а = б\nв = г\n", "UTF-16LE") + QByteArray("\x00\xd8", 2)
-        << "t.txt:3: is not UTF-16LE text";
-    QTest::addRow("UTF-16BE: half a character at the end")
-        << encoded("а = б\nв = г\nд", "UTF-16BE") + "\x04"
-        << "t.txt:3: is not UTF-16BE text";
-    QTest::addRow("windows-1251: its unassigned byte")
-        << encoded("а = б\nв = г\n", "windows-1251") + "\x98 = x\n"
-        << "t.txt:3: has the byte 0x98, which is no character in windows-1251";
-    QTest::addRow("one UTF-8 word with a broken byte")
-        << QByteArray("# x\nкон\xff = a\nb = c\n") << "t.txt:2: is not UTF-8 text";
-    QTest::addRow("second title") << "# x\ntitle: Едно\n" + two + "заглавие: Друго\n"
-                                  << "t.txt:5: a second title; the first is on line 2";
-    QTest::addRow("empty title") << two + "Заглавие:\n"
-                                 << "t.txt:3: the title is empty";
-    QTest::addRow("empty instruction")
-        << "instructions: Прочети.\nуказания:  \t\n" + two << "t.txt:2: the instruction is empty";
 }
 
-void PuzzleFileTest::refusesBadText()
+// The editor's page reads the same table; each fact is compared as one line that names it.
+void PuzzleFileTest::readsTheSharedFiles()
 {
-    QFETCH(QByteArray, text);
-    QFETCH(QString, message);
-    QCOMPARE(refusal(text), message);
+    QFETCH(QJsonObject, file);
+    QStringList seen;
+    try {
+        const puzzle::Puzzle read = puzzle::ParsePuzzle(bytesOf(file), QStringLiteral("t.txt"));
+        const board::Exercise &exercise = read.exercise;
+        const QHash<QString, QStringList> facts{
+            {"read", {puzzle::EncodingName(read.encoding)}},
+            {"answer", {QString::fromStdString(exercise.answer)}},
+            {"title", {QString::fromStdString(exercise.title)}},
+            {"instructions", textsOf(exercise.instructions)},
+            {"words", textsOf(exercise.rows.words)},
+            {"wordKeys", textsOf(exercise.rows.wordKeys)},
+            {"explanations", textsOf(exercise.rows.explanations)},
+            {"explanationKeys", textsOf(exercise.rows.explanationKeys)}};
+        QCOMPARE(exercise.caption, exercise.title);
+        for (auto fact = facts.begin(); fact != facts.end(); ++fact) {
+            if (file.contains(fact.key())) {
+                seen << fact.key() + QStringLiteral(": ") + fact.value().join(" | ");
+            }
+        }
+    } catch (const puzzle::PuzzleError &error) {
+        seen << QStringLiteral("refused: %1 | %2").arg(error.line()).arg(error.reason());
+    }
+    QStringList wanted;
+    for (const QString &key : file.keys()) {
+        const QJsonValue value = file[key];
+        if (key == "refused") {
+            wanted << QStringLiteral("refused: %1 | %2")
+                          .arg(value[0].toInt())
+                          .arg(value[1].toString());
+        } else if (!QStringList{"name", "text", "encoding", "pairs", "then"}.contains(key)) {
+            const QVariantList values =
+                value.isArray() ? value.toArray().toVariantList() : QVariantList{value.toVariant()};
+            wanted << key + QStringLiteral(": ") + QVariant(values).toStringList().join(" | ");
+        }
+    }
+    seen.sort();
+    wanted.sort();
+    QCOMPARE(seen.join(u'\n'), wanted.join(u'\n'));
 }
 
 void PuzzleFileTest::refusesBadFiles_data()
@@ -210,134 +192,34 @@ void PuzzleFileTest::reproducesTheBuiltInPuzzle()
     QCOMPARE(shipped.exercise.instructions, board::BuiltInExercise().instructions);
 }
 
-void PuzzleFileTest::readsPairs_data()
+void PuzzleFileTest::namesTheLetterInEnglish_data()
 {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<Texts>("words");
-    QTest::addColumn<Texts>("wordKeys");
-    QTest::addColumn<Texts>("explanations");
-    QTest::addColumn<Texts>("explanationKeys");
-
-    QTest::addRow("keys follow the file's order")
-        << QByteArray("б = 2\nа = 1\n") << Texts{"а", "б"} << Texts{"1", "0"} << Texts{"1", "2"}
-        << Texts{"1", "0"};
-    QTest::addRow("Bulgarian order, case aside")
-        << QByteArray("Елена = е\nвизантийци = в\nябълка = я\nАспарух = а\nщит = щ\nъгъл = ъ\n"
-                      "Юг = ю\nйод = й\n")
-        << Texts{"Аспарух", "византийци", "Елена", "йод", "щит", "ъгъл", "Юг", "ябълка"}
-        << Texts{"3", "1", "0", "7", "4", "5", "6", "2"}
-        << Texts{"а", "в", "е", "й", "щ", "ъ", "ю", "я"}
-        << Texts{"3", "1", "0", "7", "4", "5", "6", "2"};
-    QTest::addRow("NFC") << QByteArray("и\xcc\x86од = x\nЙ = y\n") << Texts{"Й", "йод"}
-                         << Texts{"1", "0"} << Texts{"x", "y"} << Texts{"0", "1"};
-    QTest::addRow("BOM and CR LF")
-        << QByteArray("\xef\xbb\xbf# бележка\r\nб = 2\r\n\r\nа = 1\r\n") << Texts{"а", "б"}
-        << Texts{"1", "0"} << Texts{"1", "2"} << Texts{"1", "0"};
-    QTest::addRow("blanks, comments and the first equals sign")
-        << QByteArray("  # indented comment\n\t а \t=  x = y \nб=в\n") << Texts{"а", "б"}
-        << Texts{"0", "1"} << Texts{"в", "x = y"} << Texts{"1", "0"};
-    QTest::addRow("no line end at the end")
-        << QByteArray("а = 1\nб = 2") << Texts{"а", "б"} << Texts{"0", "1"} << Texts{"1", "2"}
-        << Texts{"0", "1"};
-}
-
-void PuzzleFileTest::readsPairs()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(Texts, words);
-    QFETCH(Texts, wordKeys);
-    QFETCH(Texts, explanations);
-    QFETCH(Texts, explanationKeys);
-
-    const board::MasterRows read = puzzle::ParsePuzzle(text, QStringLiteral("t.txt")).exercise.rows;
-    QCOMPARE(read.words, words);
-    QCOMPARE(read.wordKeys, wordKeys);
-    QCOMPARE(read.explanations, explanations);
-    QCOMPARE(read.explanationKeys, explanationKeys);
-}
-
-void PuzzleFileTest::takesTheAnswer_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QString>("answer");
-
-    QTest::addRow("no answer line: the first letters")
-        << QByteArray("кон = а\nрог = б\nум = в\nмост = г\n") << "крум";
-    QTest::addRow("case and blanks aside")
-        << QByteArray("answer:  К Р у м \nкон = а\nРог = б\nум = в\nмост = г\n") << "К Р у м";
-    QTest::addRow("40 pairs") << "answer: " + QByteArray("д").repeated(40) + "\n" +
-                                     generatedPairs(40)
-                              << QString(40, u'д');
-}
-
-void PuzzleFileTest::takesTheAnswer()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QString, answer);
-    QCOMPARE(
-        QString::fromStdString(puzzle::ParsePuzzle(text, QStringLiteral("t.txt")).exercise.answer),
-        answer);
-}
-
-void PuzzleFileTest::readsTheExercise_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QString>("encoding");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<Texts>("instructions");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<Texts>("words");
-
-    const QByteArray pairs = "кон = а\nум = б\n";
-    const Texts both{"кон", "ум"};
-    QTest::addRow("no keys") << pairs << "UTF-8"
-                             << "Акроним" << Texts{} << "ку" << both;
-    QTest::addRow("English keys")
-        << "title: Ханове\ninstructions: Първо.\ninstructions: Второ.\nanswer: КУ\n" + pairs
-        << "UTF-8"
-        << "Ханове" << Texts{"Първо.", "Второ."} << "КУ" << both;
-    QTest::addRow("Bulgarian keys, any case")
-        << "ЗАГЛАВИЕ: Ханове\nУказания: Първо.\nотговоР: ку\n" + pairs << "UTF-8"
-        << "Ханове" << Texts{"Първо."} << "ку" << both;
-    QTest::addRow("blanks around a key, a colon in its value")
-        << "  Title :  Тема: ханове  \n" + pairs << "UTF-8"
-        << "Тема: ханове" << Texts{} << "ку" << both;
-    QTest::addRow("instructions in order, between pairs")
-        << QByteArray("instructions: Първо.\nкон = а\nуказания: Второ.\nум = б\n") << "UTF-8"
-        << "Акроним" << Texts{"Първо.", "Второ."} << "ку" << both;
-    QTest::addRow("a word with a colon is no key")
-        << QByteArray("Рим: град = а\nум = б\n") << "UTF-8"
-        << "Акроним" << Texts{} << "Ру" << Texts{"Рим: град", "ум"};
-
-    // In windows-1251 "Н»" is also a well-formed UTF-8 sequence: one among many stray bytes
-    // decides nothing.
-    const QString text =
-        QStringLiteral("заглавие: «ХАН» №1 — Ёлха\r\nЁлха = ела\r\nюг = посока\r\n");
-    for (const char *encoding :
-         {"UTF-8", "UTF-8 with BOM", "UTF-16LE", "UTF-16BE", "windows-1251"}) {
-        QTest::addRow("%s", encoding)
-            << encoded(text, encoding) << QString(encoding).remove(" with BOM") << "«ХАН» №1 — Ёлха"
-            << Texts{} << "Ёю" << Texts{"Ёлха", "юг"};
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("place");
+    for (const auto &[number, place] : {std::pair{1, "1st"},
+                                        {2, "2nd"},
+                                        {3, "3rd"},
+                                        {4, "4th"},
+                                        {11, "11th"},
+                                        {12, "12th"},
+                                        {13, "13th"},
+                                        {21, "21st"},
+                                        {22, "22nd"},
+                                        {23, "23rd"},
+                                        {40, "40th"}}) {
+        QTest::addRow("%d", number) << number << place;
     }
 }
 
-void PuzzleFileTest::readsTheExercise()
+// English says which letter with an ordinal; the shared table holds the Bulgarian words.
+void PuzzleFileTest::namesTheLetterInEnglish()
 {
-    QFETCH(QByteArray, text);
-    QFETCH(QString, encoding);
-    QFETCH(QString, title);
-    QFETCH(Texts, instructions);
-    QFETCH(QString, answer);
-    QFETCH(Texts, words);
-
-    const puzzle::Puzzle read = puzzle::ParsePuzzle(text, QStringLiteral("t.txt"));
-    QCOMPARE(puzzle::EncodingName(read.encoding), encoding);
-    QCOMPARE(QString::fromStdString(read.exercise.title), title);
-    QCOMPARE(read.exercise.caption, read.exercise.title);
-    QCOMPARE(read.exercise.instructions, instructions);
-    QCOMPARE(QString::fromStdString(read.exercise.answer), answer);
-    QCOMPARE(read.exercise.rows.words, words);
+    QFETCH(int, number);
+    QFETCH(QString, place);
+    QCOMPARE(
+        puzzle::WrongLetter("ум", "д", number),
+        QStringLiteral("«ум» does not start with «Д», the %1 letter of the answer").arg(place));
 }
 
-QTEST_APPLESS_MAIN(PuzzleFileTest)
+QTEST_GUILESS_MAIN(PuzzleFileTest)
 #include "puzzle_file_test.moc"

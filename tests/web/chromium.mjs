@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+// What the web tests share: the program, a scratch folder, Debian's Chromium, and pages opened in
+// it with every request, error and dialog noted. ACRONYM names the program; build/default's by
+// default.
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { mkdtempSync, readFileSync } from "node:fs";
+import { createRequire } from "node:module";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { after, before } from "node:test";
+import { pathToFileURL } from "node:url";
+import puppeteer from "puppeteer-core";
+
+export const root = new URL("../../", import.meta.url).pathname;
+export const program = process.env.ACRONYM ?? join(root, "build/default/app/acronym");
+export const folder = mkdtempSync(join(tmpdir(), "acronym-web-"));
+const axe = readFileSync(createRequire(import.meta.url).resolve("axe-core"), "utf8");
+
+// Runs the program in a locale (English by default); returns what it printed.
+export function acronym(args, lang = "C.UTF-8") {
+  return execFileSync(program, args, { env: { ...process.env, LANG: lang }, encoding: "utf8" });
+}
+
+// A table of tests/, as both the program's tests and these read it.
+export const table = (path) => JSON.parse(readFileSync(join(root, "tests", path), "utf8"));
+
+export let browser;
+before(async () => {
+  browser = await puppeteer.launch({
+    executablePath: "/usr/bin/chromium",
+    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+  });
+});
+after(() => browser?.close());
+
+// Opens a page in a browser context of its own, so with storage of its own, noting every request
+// besides its own, every policy violation, every error and every dialog, which is dismissed
+// unless `answer` takes it.
+export async function open(path, { viewport = { width: 1000, height: 800 }, answer } = {}) {
+  const tab = await (await browser.createBrowserContext()).newPage();
+  const trouble = [];
+  tab.on("request", (request) => request.url() !== pathToFileURL(path).href && trouble.push(`request ${request.url()}`));
+  tab.on("dialog", async (dialog) => {
+    if (!answer?.(dialog)) {
+      trouble.push(`${dialog.type()} ${dialog.message()}`);
+      await dialog.dismiss();
+    }
+  });
+  await tab.evaluateOnNewDocument(() =>
+    document.addEventListener("securitypolicyviolation", (event) => console.error(`blocked ${event.blockedURI} ${event.violatedDirective}`)),
+  );
+  tab.on("console", (message) => message.type() === "error" && trouble.push(message.text()));
+  tab.on("pageerror", (error) => trouble.push(error.message));
+  await tab.setViewport(viewport);
+  await tab.goto(pathToFileURL(path).href);
+  return { tab, trouble };
+}
+
+// What axe-core finds against WCAG 2.1 A and AA.
+export async function violations(tab) {
+  if (!(await tab.evaluate(() => "axe" in window))) {
+    await tab.evaluate(axe);
+  }
+  return tab.evaluate(async () =>
+    (await window.axe.run({ runOnly: ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"] })).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(" ")}`),
+  );
+}
+
+// The policy of a page that the program writes: nothing from anywhere, its own parts by hash.
+export function assertSealed(html) {
+  const policy = html.match(/http-equiv="Content-Security-Policy" content="([^"]*)"/)?.[1];
+  assert.match(policy, /^default-src 'none'; script-src 'sha256-[^']+'; style-src 'sha256-[^']+'; base-uri 'none'; form-action 'none'$/);
+  assert.match(html, /^<!DOCTYPE html>\n<html lang="bg">/);
+}

@@ -1,0 +1,310 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+// The editor's page that `acronym --html-editor` writes, in headless Chromium: the tables that
+// the program's own tests read (puzzle files and editor steps), the pages and files that it
+// downloads compared with the program's, and a puzzle made and played by keyboard alone.
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { mkdtempSync, readFileSync, readdirSync, statSync, writeFileSync } from "node:fs";
+import { join, resolve } from "node:path";
+import { test } from "node:test";
+import { acronym, assertSealed, browser, folder, open, root, table, violations } from "./chromium.mjs";
+
+const editorPage = join(folder, "editor.html");
+acronym(["--html-editor", editorPage]);
+
+// A file of the shared table as bytes: its text in its encoding after the byte-order mark that
+// editors write, each "\xHH" as that byte, then its generated pairs and what follows them.
+const windows1251 = new Map([...new TextDecoder("windows-1251").decode(Uint8Array.from({ length: 128 }, (_, at) => 128 + at))].map((character, at) => [character, 128 + at]));
+function encoded(text, encoding) {
+  if (encoding.startsWith("UTF-16")) {
+    const bytes = Buffer.from(text, "utf16le");
+    return encoding === "UTF-16BE" ? bytes.swap16() : bytes;
+  }
+  if (encoding === "windows-1251") {
+    return Buffer.from([...text].map((character) => (character < "\x80" ? character.charCodeAt(0) : windows1251.get(character))));
+  }
+  return Buffer.from(text, "utf8");
+}
+function bytesOf(file) {
+  const encoding = file.encoding ?? "UTF-8";
+  const marks = { "UTF-8 with BOM": [0xef, 0xbb, 0xbf], "UTF-16LE": [0xff, 0xfe], "UTF-16BE": [0xfe, 0xff] };
+  const parts = [Buffer.from(marks[encoding] ?? [])];
+  file.text.split(/\\x([0-9a-f]{2})/).forEach((part, index) => parts.push(index % 2 ? Buffer.from([Number.parseInt(part, 16)]) : encoded(part, encoding)));
+  const pairs = Array.from({ length: file.pairs ?? 0 }, (_, pair) => `дума${pair} = обяснение ${pair}\n`).join("");
+  return Buffer.concat([...parts, Buffer.from(pairs + (file.then ?? ""))]);
+}
+
+// Downloads land in a folder of their own; `next` waits for one and gives its name and bytes.
+async function downloads(tab) {
+  const into = mkdtempSync(join(folder, "downloads-"));
+  const session = await browser.target().createCDPSession();
+  const browserContextId = tab.browserContext().id;
+  await session.send("Browser.setDownloadBehavior", { behavior: "allowAndName", browserContextId, downloadPath: into, eventsEnabled: true });
+  const names = new Map();
+  session.on("Browser.downloadWillBegin", (event) => names.set(event.guid, event.suggestedFilename));
+  return {
+    next: () =>
+      new Promise((resolve) => {
+        const done = (event) => {
+          if (event.state === "completed") {
+            session.off("Browser.downloadProgress", done);
+            resolve({ name: names.get(event.guid), bytes: readFileSync(join(into, event.guid)) });
+          }
+        };
+        session.on("Browser.downloadProgress", done);
+      }),
+  };
+}
+
+// Opens a file by «Отвори файл…», and waits for a whole puzzle unless it is not one.
+async function openIn(tab, path, whole = true) {
+  const chooser = tab.waitForFileChooser();
+  await tab.click("#open");
+  await (await chooser).accept([path]);
+  if (whole) {
+    await tab.waitForFunction(() => document.getElementById("problem-count").textContent.startsWith("Няма"));
+  }
+}
+
+// Presses a command's button and takes what it downloads.
+async function downloaded(tab, saving, id) {
+  const file = saving.next();
+  await tab.click(`#${id}`);
+  return file;
+}
+
+// The program's page for a puzzle file, and its --check report.
+function programPage(bytes, lang) {
+  const puzzle = join(folder, "puzzle.acronym");
+  writeFileSync(puzzle, bytes);
+  acronym([puzzle, "--html", join(folder, "program.html")]);
+  return { page: readFileSync(join(folder, "program.html")), check: acronym(["--check", puzzle], lang) };
+}
+
+// The field with this accessible name: its label's, or its own.
+const fieldNamed = (tab, name) =>
+  tab.evaluateHandle((name) => [...document.querySelectorAll("input, textarea")].find((field) => field.labels?.[0]?.textContent === name || field.getAttribute("aria-label") === name), name);
+
+// What the page reads from bytes, as the program's test compares it: one line a fact.
+const readIn = (tab, bytes) =>
+  tab.evaluate((bytes) => {
+    try {
+      const read = parsePuzzle(Uint8Array.from(bytes), "t.txt");
+      const { exercise } = read;
+      const pieces = JSON.parse(document.getElementById("page-pieces").textContent);
+      return { read: read.encoding, ...exercise, ...exercise.rows, page: webPage(exercise, pieces) };
+    } catch (error) {
+      return { refused: [error.line, error.reason] };
+    }
+  }, [...bytes]);
+
+test("is one page under 120 KiB that loads nothing and logs nothing", async () => {
+  const html = readFileSync(editorPage, "utf8");
+  assert.ok(statSync(editorPage).size < 120 * 1024, `${statSync(editorPage).size} bytes`);
+  assertSealed(html);
+  const { tab, trouble } = await open(editorPage);
+  assert.equal(await tab.evaluate(() => document.activeElement.id), "field-title");
+  assert.deepEqual(trouble, []);
+  await tab.close();
+});
+
+test("reads the shared puzzle files as the program does, and writes the program's pages for them", async () => {
+  const { tab, trouble } = await open(editorPage);
+  for (const file of table("puzzle/puzzle_files.json").files) {
+    const bytes = bytesOf(file);
+    const read = await readIn(tab, bytes);
+    for (const fact of ["refused", "read", "answer", "title", "instructions", "words", "wordKeys", "explanations", "explanationKeys"].filter((fact) => fact in file)) {
+      assert.deepEqual(read[fact], file[fact], `${file.name}: ${fact}`);
+    }
+    if (!read.refused) {
+      assert.equal(read.page, programPage(bytes).page.toString("utf8"), `${file.name}: the page`);
+    }
+  }
+  assert.deepEqual(trouble, []);
+  await tab.close();
+});
+
+// A key as the table names it: "Ctrl+Shift+Z", "Alt+ArrowUp", "Backspace".
+async function press(tab, key) {
+  const parts = key.split("+");
+  const modifiers = parts.slice(0, -1).map((modifier) => ({ Ctrl: "Control" })[modifier] ?? modifier);
+  for (const modifier of modifiers) await tab.keyboard.down(modifier);
+  await tab.keyboard.press(parts.at(-1).length === 1 ? parts.at(-1).toLowerCase() : parts.at(-1));
+  for (const modifier of modifiers.reverse()) await tab.keyboard.up(modifier);
+}
+
+// The form as a teacher sees it, in the table's terms.
+const form = (tab, names) =>
+  tab.evaluate((names) => {
+    const texts = (selector) => [...document.querySelectorAll(selector)].map((node) => node.textContent);
+    return {
+      fields: Object.fromEntries(names.map((name) => [name, [...document.querySelectorAll("input, textarea")].find((field) => field.labels?.[0]?.textContent === name || field.getAttribute("aria-label") === name)?.value])),
+      letters: texts(".letter").join(""),
+      verdicts: texts(".verdict"),
+      spelled: document.getElementById("spelled").textContent,
+      problems: texts("#problems li"),
+      saved: draftText(JSON.parse(localStorage.getItem("acronym.editor.1")).draft),
+    };
+  }, names);
+
+test("follows the shared editor steps by keyboard, as the program's editor does", async () => {
+  for (const session of table("editor/editor_steps.json").sessions) {
+    const { tab, trouble } = await open(editorPage);
+    for (const [index, step] of session.steps.entries()) {
+      if (step.in) {
+        const field = await fieldNamed(tab, step.in);
+        await field.evaluate((field) => {
+          field.focus();
+          field.setSelectionRange(field.value.length, field.value.length);
+        });
+      }
+      for (const key of step.keys ?? []) await press(tab, key);
+      if (step.type) await tab.keyboard.type(step.type);
+      const seen = await form(tab, Object.keys(step.fields ?? {}));
+      for (const expectation of ["fields", "letters", "verdicts", "spelled", "problems", "saved"].filter((key) => key in step)) {
+        assert.deepEqual(seen[expectation], step[expectation], `${session.name}, step ${index + 1}: ${expectation}`);
+      }
+    }
+    assert.deepEqual(trouble, [], session.name);
+    await tab.close();
+  }
+});
+
+// Tab from where the focus is to the field or button with this accessible name.
+async function tabTo(tab, name) {
+  for (let presses = 0; presses < 40; ++presses) {
+    if (await tab.evaluate((name) => document.activeElement.getAttribute("aria-label") === name || document.activeElement.labels?.[0]?.textContent === name || document.activeElement.textContent === name, name)) return;
+    await tab.keyboard.press("Tab");
+  }
+  assert.fail(`Tab never reaches «${name}»`);
+}
+
+test("makes a puzzle from nothing by keyboard alone, saves it and its page, and plays it", async () => {
+  const { tab, trouble } = await open(editorPage);
+  const saving = await downloads(tab);
+  const typed = [
+    ["Заглавие", "Физика"],
+    ["Отговор", "ТОК"],
+    ["Дума 1", "Ток"],
+    ["Пояснение 1", "движение на заредени частици"],
+    ["Дума 2", "Ом"],
+    ["Пояснение 2", "единица за съпротивление"],
+    ["Дума 3", "Кулон"],
+    ["Пояснение 3", "единица за заряд"],
+  ];
+  for (const [name, text] of typed) {
+    await tabTo(tab, name);
+    await tab.keyboard.type(text);
+  }
+  await tab.focus("#new");
+  await tabTo(tab, "Запази файла");
+  const file = saving.next();
+  await tab.keyboard.press("Enter");
+  const saved = await file;
+  assert.equal(saved.name, "Физика.acronym");
+  const { page, check } = programPage(saved.bytes);
+  assert.equal(check, "answer: ТОК\npairs: 3\nencoding: UTF-8\n");
+  await tabTo(tab, "Запази уеб страницата");
+  const webPage = saving.next();
+  await tab.keyboard.press("Enter");
+  assert.deepEqual((await webPage).bytes, page);
+  await tabTo(tab, "Играй");
+  await tab.keyboard.press("Enter");
+  const options = await tab.$$eval("#words [role=option]", (rows) => rows.map((row) => row.textContent));
+  assert.deepEqual(options, ["Кулон", "Ом", "Ток"]);
+  assert.equal(await tab.evaluate(() => document.activeElement.id), "words");
+  await tab.click("#back");
+  assert.equal(await tab.$eval("#field-title", (field) => field.value), "Физика");
+  assert.deepEqual(trouble, []);
+  await tab.close();
+});
+
+test("opens files in every encoding and downloads what the program writes for them", async () => {
+  const shipped = readdirSync(join(root, "puzzles")).map((name) => join("puzzles", name));
+  const utf16 = join(folder, "utf16.acronym");
+  writeFileSync(utf16, Buffer.concat([Buffer.from([0xff, 0xfe]), Buffer.from(readFileSync(join(root, "puzzles/khan.acronym"), "utf8").replaceAll("\n", "\r\n"), "utf16le")]));
+  const { tab, trouble } = await open(editorPage, { answer: (dialog) => dialog.type() === "confirm" && dialog.accept() });
+  const saving = await downloads(tab);
+  for (const path of [...shipped, "tests/app/windows_1251.txt", utf16]) {
+    const bytes = readFileSync(resolve(root, path));
+    await openIn(tab, resolve(root, path));
+    const program = programPage(bytes);
+    assert.deepEqual((await downloaded(tab, saving, "save-page")).bytes, program.page, `${path}: the page`);
+    // The file is the same puzzle to the program: it writes the same page for it.
+    const saved = await downloaded(tab, saving, "save");
+    assert.deepEqual(programPage(saved.bytes).page, program.page, `${path}: the file`);
+  }
+  assert.deepEqual(trouble, []);
+  await tab.close();
+});
+
+test("refuses a file with the line and the reason that the program gives", async () => {
+  const { tab } = await open(editorPage, { answer: (dialog) => dialog.type() === "confirm" && dialog.accept() });
+  await openIn(tab, join(root, "tests/app/bad_puzzle.txt"), false);
+  let refusal = "";
+  try {
+    acronym(["--check", join(root, "tests/app/bad_puzzle.txt")], "bg_BG.UTF-8");
+  } catch (error) {
+    refusal = error.stderr.replace(/^acronym: .*\//, "").trim();
+  }
+  assert.match(refusal, /^bad_puzzle\.txt:4: очаква се/);
+  await tab.waitForFunction((refusal) => document.getElementById("message").textContent.includes(refusal), {}, refusal);
+  await tab.close();
+});
+
+test("keeps the puzzle being made, and asks before it is left unsaved", async () => {
+  let asked;
+  const leaving = new Promise((resolve) => (asked = resolve));
+  const { tab } = await open(editorPage, { answer: (dialog) => dialog.type() === "beforeunload" && (asked(), dialog.accept()) });
+  await tab.type("#field-answer", "ТО");
+  await tab.type("::-p-aria(Дума 1)", "Ток");
+  await tab.reload();
+  assert.equal(await tab.$eval("#field-answer", (field) => field.value), "ТО");
+  assert.equal(await tab.$eval("::-p-aria(Дума 1)", (field) => field.value), "Ток");
+  await tab.click("#field-title");
+  await tab.close({ runBeforeUnload: true });
+  await leaving;
+});
+
+test("prints the worksheet with the program's words, explanations and boxes, and not the answer", async () => {
+  const khan = join(root, "puzzles/khan.acronym");
+  const { tab } = await open(editorPage, { answer: (dialog) => dialog.type() === "confirm" && dialog.accept() });
+  await openIn(tab, khan);
+  await tab.evaluate(() => (window.print = () => {}));
+  await tab.click("#print-sheet");
+  writeFileSync(join(folder, "page.pdf"), await tab.pdf({ format: "A4" }));
+  acronym([khan, "--worksheet", join(folder, "program.pdf")]);
+  const text = (pdf) => execFileSync("pdftotext", ["-layout", join(folder, pdf), "-"], { encoding: "utf8" }).replace(/\s+/g, " ");
+  const [page, program] = [text("page.pdf"), text("program.pdf")];
+  const { words, explanations } = (await readIn(tab, readFileSync(khan))).rows;
+  for (const word of words) {
+    assert.ok(page.includes(` ${word} `) && program.includes(` ${word} `), word);
+  }
+  // Each explanation after the number of its box, and the boxes numbered 1 to 9 in a row.
+  for (const explanation of explanations) {
+    const box = (text) => text.match(new RegExp(`(\\d+) ${explanation}`))?.[1];
+    assert.equal(box(page), box(program), explanation);
+  }
+  assert.ok(page.includes(" 1 2 3 4 5 6 7 8 9 ") && program.includes(" 1 2 3 4 5 6 7 8 9 "));
+  assert.ok(!page.includes("Тервел"));
+  await tab.close();
+});
+
+test("has no axe-core violation empty, with problems and whole, and fits 1366 and 360 pixels", async () => {
+  for (const viewport of [
+    { width: 1366, height: 768 },
+    { width: 360, height: 640, isMobile: true, hasTouch: true },
+  ]) {
+    const { tab } = await open(editorPage, { viewport, answer: (dialog) => dialog.type() === "confirm" && dialog.accept() });
+    assert.deepEqual(await violations(tab), [], "empty");
+    await tab.type("#field-answer", "ТОК");
+    await tab.type("::-p-aria(Дума 1)", "Волт");
+    assert.deepEqual(await violations(tab), [], "with problems");
+    await openIn(tab, join(root, "puzzles/khan.acronym"));
+    assert.deepEqual(await violations(tab), [], "whole");
+    assert.equal(await tab.evaluate(() => document.documentElement.scrollWidth), viewport.width);
+    await tab.close();
+  }
+});

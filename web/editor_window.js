@@ -1,0 +1,395 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+//
+// The editor's page: the program's puzzle editor in a browser. The rows follow the answer as it
+// is typed, each row shows whether its word starts with its letter, and the problems are listed
+// at every keystroke. Ctrl+Z undoes any change, whichever field has the focus. The puzzle being
+// made is kept in this browser's storage; files and pages are downloads; nothing is sent.
+"use strict";
+
+// One versioned key: what is being made, the file it came from, and the text that a file holds.
+const storageKey = "acronym.editor.1";
+
+// Which field a change was typed into, so that one field's keystrokes undo together; changes of
+// the rows' shape are never merged.
+const structure = "rows";
+
+// A name that file systems accept: their refused characters become '-'.
+function fileNameOf(title, suffix) {
+  return `${trimmed(title).replace(/[\\/:*?"<>|\0-\x1f]/g, "-") || "пъзел"}.${suffix}`;
+}
+
+function download(name, text, type) {
+  const url = URL.createObjectURL(new Blob([text], { type }));
+  element("a", undefined, { href: url, download: name }).click();
+  setTimeout(() => URL.revokeObjectURL(url), 60_000);
+}
+
+// The rows as the answer's letters shape them: how many, and which have a letter.
+function shapeOf(draft) {
+  return draft.rows.map((row) => row.lettered).join();
+}
+
+function lengthOf(draft) {
+  return [draft.title, draft.instructions.join("\n"), draft.answer, ...draft.rows.flatMap((row) => [row.word, row.explanation])].join("").length;
+}
+
+class EditorWindow {
+  constructor(pieces) {
+    this.pieces = pieces;
+    this.draft = emptyDraft();
+    this.done = []; // changes to undo: { before, after, field, run }
+    this.undone = [];
+    this.lastField = structure;
+    this.lastTyping = false;
+    this.run = 0;
+    this.fileName = "";
+    this.savedText = draftText(this.draft);
+    this.rows = [];
+    this.lastRow = -1; // the row whose field had the focus last
+    this.problems = [];
+    const byId = (id) => document.getElementById(id);
+    this.fields = { title: byId("field-title"), instructions: byId("field-instructions"), answer: byId("field-answer") };
+    this.rowList = byId("rows");
+    this.message = byId("message");
+    this.wire(byId);
+    this.restore();
+  }
+
+  wire(byId) {
+    this.fields.title.addEventListener("input", () => this.change({ ...this.draft, title: this.fields.title.value }, "title"));
+    this.fields.instructions.addEventListener("input", () => {
+      const text = this.fields.instructions.value;
+      this.change({ ...this.draft, instructions: text === "" ? [] : text.split("\n") }, "instructions");
+    });
+    this.fields.answer.addEventListener("input", () => this.change(withAnswer(this.draft, this.fields.answer.value), "answer"));
+    for (const field of Object.values(this.fields)) {
+      field.addEventListener("focus", () => (this.lastRow = -1));
+    }
+    const commands = {
+      new: () => this.mayDiscard() && this.start(emptyDraft(), ""),
+      open: () => this.mayDiscard() && byId("file").click(),
+      save: () => this.save(),
+      "save-page": () => this.withPuzzle((exercise) => download(fileNameOf(exercise.title, "html"), webPage(exercise, this.pieces), "text/html")),
+      play: () => this.withPuzzle((exercise) => this.play(exercise)),
+      "print-sheet": () => this.withPuzzle((exercise) => this.print(worksheet(exercise))),
+      "print-answers": () => this.withPuzzle((exercise) => this.print(answerKey(exercise))),
+      "add-row": () => this.addRow(),
+      "remove-row": () => this.removeRow(),
+      "row-up": () => this.moveRow(-1),
+      "row-down": () => this.moveRow(1),
+      undo: () => this.step(true),
+      redo: () => this.step(false),
+      back: () => this.stopPlaying(),
+    };
+    for (const [id, command] of Object.entries(commands)) {
+      byId(id).addEventListener("click", command);
+    }
+    byId("file").addEventListener("change", (event) => {
+      this.open(event.target.files[0]);
+      event.target.value = "";
+    });
+    document.addEventListener("dragover", (event) => event.preventDefault());
+    document.addEventListener("drop", (event) => {
+      event.preventDefault();
+      if (event.dataTransfer.files.length > 0 && byId("playing").hidden && this.mayDiscard()) {
+        this.open(event.dataTransfer.files[0]);
+      }
+    });
+    document.addEventListener("keydown", (event) => this.press(event), true);
+    window.addEventListener("beforeunload", (event) => {
+      if (this.unsaved()) {
+        event.preventDefault();
+        event.returnValue = "";
+      }
+    });
+  }
+
+  // The editor's keys, whichever field has the focus: undo and redo, and the rows' commands.
+  press(event) {
+    if (!document.getElementById("playing").hidden) {
+      return;
+    }
+    const control = event.ctrlKey || event.metaKey;
+    // A letter by its name, or by its place on the keyboard where the layout's letters are not Latin.
+    const letter = (name) => event.key.toLowerCase() === name || (!/^[a-z]$/i.test(event.key) && event.code === `Key${name.toUpperCase()}`);
+    const keys = [
+      [control && !event.altKey && letter("z"), () => this.step(!event.shiftKey)],
+      [control && !event.altKey && !event.shiftKey && letter("y"), () => this.step(false)],
+      [event.altKey && !control && event.key === "Insert", () => this.addRow()],
+      [event.altKey && !control && event.key === "Delete", () => this.removeRow()],
+      [event.altKey && !control && event.key === "ArrowUp", () => this.moveRow(-1)],
+      [event.altKey && !control && event.key === "ArrowDown", () => this.moveRow(1)],
+    ];
+    const found = keys.find(([matches]) => matches);
+    if (found) {
+      event.preventDefault();
+      found[1]();
+    }
+  }
+
+  change(after, field) {
+    if (JSON.stringify(after) === JSON.stringify(this.draft)) {
+      return;
+    }
+    if (shapeOf(after) !== shapeOf(this.draft)) {
+      field = structure;
+    }
+    const typing = lengthOf(after) > lengthOf(this.draft);
+    if (field === structure || field !== this.lastField || typing !== this.lastTyping) {
+      ++this.run;
+    }
+    this.lastField = field;
+    this.lastTyping = typing;
+    const last = this.done.at(-1);
+    if (last && last.run === this.run) {
+      last.after = after;
+    } else {
+      this.done.push({ before: this.draft, after, run: this.run });
+    }
+    this.undone = [];
+    this.show(after);
+  }
+
+  // What is typed after an undo or a redo is a step of its own.
+  step(back) {
+    this.lastField = structure;
+    const [from, to] = back ? [this.done, this.undone] : [this.undone, this.done];
+    const taken = from.pop();
+    if (taken) {
+      to.push(taken);
+      this.show(back ? taken.before : taken.after);
+    }
+  }
+
+  show(draft) {
+    this.draft = draft;
+    const texts = { title: draft.title, instructions: draft.instructions.join("\n"), answer: draft.answer };
+    for (const [name, field] of Object.entries(this.fields)) {
+      if (field.value !== texts[name]) {
+        field.value = texts[name];
+      }
+    }
+    while (this.rows.length > draft.rows.length) {
+      this.rows.pop().item.remove();
+    }
+    while (this.rows.length < draft.rows.length) {
+      this.addRowElements();
+    }
+    draft.rows.forEach((_, row) => this.showRow(row));
+    document.getElementById("spelled").textContent = spelled(draft);
+    this.showProblems(problemsOf(draft));
+    this.keep();
+  }
+
+  showProblems(problems) {
+    document.getElementById("problems").replaceChildren(...problems.map((problem) => element("li", problem)));
+    // The count is told when it changes, not at every keystroke.
+    const count = problems.length > 0 ? `Проблеми: ${problems.length}` : "Няма проблеми: пъзелът може да се играе.";
+    const counted = document.getElementById("problem-count");
+    if (counted.textContent !== count) {
+      counted.textContent = count;
+    }
+    const blocked = document.getElementById("blocked");
+    blocked.hidden = problems.length === 0;
+    for (const button of document.querySelectorAll(".needs-puzzle")) {
+      button.setAttribute("aria-disabled", String(problems.length > 0));
+      if (problems.length > 0) {
+        button.setAttribute("aria-describedby", "blocked");
+      } else {
+        button.removeAttribute("aria-describedby");
+      }
+    }
+    this.problems = problems;
+  }
+
+  addRowElements() {
+    const row = this.rows.length;
+    const cells = {
+      item: element("li"),
+      number: element("span", String(row + 1), { class: "number", "aria-hidden": "true" }),
+      letter: element("span", "", { class: "letter", id: `letter-${row}` }),
+      word: element("input", undefined, { type: "text", autocomplete: "off", "aria-label": `Дума ${row + 1}`, "aria-describedby": `letter-${row} verdict-${row}` }),
+      explanation: element("input", undefined, { type: "text", autocomplete: "off", "aria-label": `Пояснение ${row + 1}` }),
+      verdict: element("span", "", { class: "verdict", id: `verdict-${row}` }),
+    };
+    for (const part of ["word", "explanation"]) {
+      cells[part].addEventListener("input", () => {
+        const after = copyOf(this.draft);
+        after.rows[row][part] = cells[part].value;
+        this.change(after, `${part} ${row}`);
+      });
+      cells[part].addEventListener("focus", () => (this.lastRow = row));
+    }
+    cells.item.append(cells.number, cells.letter, cells.word, cells.explanation, cells.verdict);
+    this.rowList.append(cells.item);
+    this.rows.push(cells);
+  }
+
+  showRow(row) {
+    const cells = this.rows[row];
+    const text = this.draft.rows[row];
+    for (const part of ["word", "explanation"]) {
+      if (cells[part].value !== text[part]) {
+        cells[part].value = text[part];
+      }
+    }
+    const letter = letterOf(this.draft, row);
+    cells.letter.textContent = letter === "" ? "—" : letter.toUpperCase();
+    // A row without a letter says so; an empty word has nothing to judge yet.
+    let verdict = "";
+    if (letter === "" && trimmed(this.draft.answer) !== "") {
+      verdict = "без буква";
+    } else if (trimmed(text.word) !== "") {
+      verdict = startsRight(this.draft, row) ? "✓" : `✗ не е «${letter.toUpperCase()}»`;
+    }
+    cells.verdict.textContent = verdict;
+  }
+
+  start(draft, fileName) {
+    this.done = [];
+    this.undone = [];
+    this.fileName = fileName;
+    this.savedText = draftText(draft);
+    this.message.textContent = "";
+    this.show(draft);
+    this.fields.title.focus();
+  }
+
+  unsaved() {
+    return draftText(this.draft) !== this.savedText;
+  }
+
+  mayDiscard() {
+    return !this.unsaved() || window.confirm("Пъзелът има промени, които не са запазени във файл. Да ги изоставя ли?");
+  }
+
+  // The row that a row command acts on: the one whose field has the focus, or had it last.
+  currentRow() {
+    return this.lastRow < this.draft.rows.length ? this.lastRow : -1;
+  }
+
+  focusRow(row, part = "word") {
+    this.rows[Math.min(row, this.rows.length - 1)]?.[part].focus();
+  }
+
+  addRow() {
+    const row = this.currentRow() < 0 ? this.draft.rows.length : this.currentRow() + 1;
+    this.change(withRowAdded(this.draft, row), structure);
+    this.focusRow(row);
+  }
+
+  removeRow() {
+    const row = this.currentRow();
+    if (row < 0 || (!isEmptyRow(this.draft.rows[row]) && !window.confirm(`Да премахна ли ред ${row + 1} с думата и пояснението му?`))) {
+      return;
+    }
+    this.change(withRowRemoved(this.draft, row), structure);
+    this.focusRow(row);
+  }
+
+  moveRow(by) {
+    const row = this.currentRow();
+    if (row < 0 || !this.draft.rows[row + by]) {
+      return;
+    }
+    const part = document.activeElement === this.rows[row].explanation ? "explanation" : "word";
+    this.change(withRowMoved(this.draft, row, by), structure);
+    this.focusRow(row + by, part);
+  }
+
+  async open(file) {
+    try {
+      const bytes = await readPuzzleFile(file);
+      const text = decodeText(bytes);
+      if (text.badLine > 0) {
+        throw new PuzzleError(file.name, text.badLine, text.problem);
+      }
+      this.start(readDraft(text.lines), file.name);
+      const notes = [];
+      if (text.encoding !== "UTF-8") {
+        notes.push(`Файлът е в ${text.encoding}; ще бъде запазен в UTF-8.`);
+      }
+      try {
+        parsePuzzle(bytes, file.name);
+      } catch (error) {
+        notes.push(`Играта още не приема файла: ${error.message}`);
+      }
+      this.message.textContent = notes.join("\n");
+    } catch (error) {
+      this.message.textContent = `Файлът не може да се отвори: ${error.message}`;
+    }
+  }
+
+  save() {
+    const text = draftText(this.draft);
+    const name = this.fileName || fileNameOf(this.draft.title, "acronym");
+    download(name, text, "text/plain;charset=utf-8");
+    this.fileName = name;
+    this.savedText = text;
+    this.keep();
+    this.message.textContent =
+      this.problems.length > 0 ? `Запазено като чернова в «${name}»: още не може да се играе. ${this.problems[0]}` : `Запазено в «${name}».`;
+  }
+
+  // Runs `use` with the puzzle as the game plays it, or says why there is none yet.
+  withPuzzle(use) {
+    if (this.problems.length > 0) {
+      this.message.textContent = `Първо оправи проблемите на пъзела. ${this.problems[0]}`;
+      return;
+    }
+    use(parsePuzzle(new TextEncoder().encode(draftText(this.draft)), this.fileName).exercise);
+  }
+
+  play(exercise) {
+    document.getElementById("editor").hidden = true;
+    const playing = document.getElementById("playing");
+    playing.hidden = false;
+    document.getElementById("board-place").replaceChildren(document.getElementById("game").content.cloneNode(true));
+    // The very data that the learner's page carries.
+    play(JSON.parse(exerciseData(exercise)));
+    document.getElementById("words").focus();
+  }
+
+  stopPlaying() {
+    document.getElementById("playing").hidden = true;
+    document.getElementById("board-place").replaceChildren();
+    document.getElementById("editor").hidden = false;
+    document.getElementById("play").focus();
+  }
+
+  print(sheet) {
+    document.getElementById("sheet").replaceChildren(...sheet);
+    window.print();
+  }
+
+  keep() {
+    try {
+      localStorage.setItem(storageKey, JSON.stringify({ draft: this.draft, fileName: this.fileName, savedText: this.savedText }));
+    } catch {
+      // A browser that keeps nothing still edits; the note on the page says where work is kept.
+    }
+  }
+
+  // What this browser kept, when it is what this page keeps; otherwise an empty puzzle.
+  restore() {
+    let kept = null;
+    try {
+      kept = JSON.parse(localStorage.getItem(storageKey));
+    } catch {
+      kept = null;
+    }
+    const texts = (value) => Array.isArray(value) && value.every((text) => typeof text === "string");
+    const row = (value) => typeof value?.word === "string" && typeof value.explanation === "string" && typeof value.lettered === "boolean" && texts(value.notes);
+    const draft = kept?.draft;
+    if (typeof draft?.title !== "string" || typeof draft.answer !== "string" || !texts(draft.instructions) || !texts(draft.comments) || !Array.isArray(draft.rows) || !draft.rows.every(row) || typeof kept.savedText !== "string") {
+      this.start(emptyDraft(), "");
+      return;
+    }
+    this.start(draft, String(kept.fileName ?? ""));
+    this.savedText = kept.savedText;
+    this.keep();
+  }
+}
+
+new EditorWindow(JSON.parse(document.getElementById("page-pieces").textContent));

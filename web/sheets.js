@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+//
+// The program's worksheet and answer key, for the editor's page to print on A4: the same texts,
+// tables and boxes. Teachers' texts go in as text.
+"use strict";
+
+// How to solve the worksheet, for an exercise that brings no instructions of its own.
+const paperInstructions = [
+  "Прочети всяко пояснение и намери думата, която му отговаря.",
+  "Запиши първата буква на думата в кутийката с номера на пояснението.",
+  "Буквите в кутийките, прочетени поред, образуват отговора.",
+];
+
+const boxesPerRow = 10;
+
+function element(name, text, attributes = {}) {
+  const made = document.createElement(name);
+  if (text !== undefined) {
+    made.textContent = text;
+  }
+  for (const [attribute, value] of Object.entries(attributes)) {
+    made.setAttribute(attribute, value);
+  }
+  return made;
+}
+
+// A table whose head row is repeated at the top of every page that it reaches. `head` holds
+// each column's heading and its share of the width, in per cent; `rows` the cells' texts.
+function sheetTable(head, rows, centred = []) {
+  const table = element("table");
+  const headRow = table.createTHead().insertRow();
+  for (const [heading, width] of head) {
+    const cell = element("th", heading);
+    cell.style.width = `${width}%`; // the page's policy allows no style attribute, only the CSSOM
+    headRow.append(cell);
+  }
+  const body = table.createTBody();
+  for (const cells of rows) {
+    const row = body.insertRow();
+    cells.forEach((text, column) => row.append(element("td", text, centred.includes(column) ? { class: "centred" } : {})));
+  }
+  return table;
+}
+
+// Box k of the acronym is numbered k + 1: the learner counts from one.
+function boxNumber(key) {
+  return String(Number.parseInt(key, 10) + 1);
+}
+
+function worksheet(exercise) {
+  const { rows } = exercise;
+  const sheet = [element("h1", trimmed(exercise.title))];
+  for (const paragraph of exercise.instructions.length > 0 ? exercise.instructions : paperInstructions) {
+    sheet.push(element("p", trimmed(paragraph)));
+  }
+  sheet.push(element("h2", "Думи"), sheetTable([["Дума", 100]], rows.words.map((word) => [trimmed(word)])));
+  sheet.push(
+    element("h2", "Пояснения"),
+    sheetTable(
+      [
+        ["Кутийка", 12],
+        ["Пояснение", 88],
+      ],
+      rows.explanations.map((explanation, row) => [boxNumber(rows.explanationKeys[row]), trimmed(explanation)]),
+      [0],
+    ),
+  );
+  // The boxes, ten to a row, each with its number above it.
+  sheet.push(element("h2", "Отговор"), element("p", "Първата буква на всяка дума отива в кутийката с номера на нейното пояснение."));
+  const boxes = element("table", undefined, { class: "boxes" });
+  for (let first = 0; first < rows.words.length; first += boxesPerRow) {
+    const numbers = boxes.insertRow();
+    const empty = boxes.insertRow();
+    for (let box = first; box < Math.min(first + boxesPerRow, rows.words.length); ++box) {
+      numbers.append(element("td", String(box + 1), { class: "number" }));
+      empty.append(element("td", undefined, { class: "box" }));
+    }
+  }
+  sheet.push(boxes);
+  return sheet;
+}
+
+function answerKey(exercise) {
+  const { rows } = exercise;
+  const answer = element("p");
+  answer.append(element("b", "Отговор:"), ` ${trimmed(exercise.answer)}`);
+  // Box k holds the first letter of the word whose key is k; its explanation has the same key.
+  const pairs = rows.words.map((_, box) => {
+    const word = rows.words[rows.wordKeys.findIndex((key) => Number.parseInt(key, 10) === box)] ?? "";
+    const explanation = rows.explanations[rows.explanationKeys.findIndex((key) => Number.parseInt(key, 10) === box)] ?? "";
+    return [String(box + 1), trimmed(firstCharacter(word)), trimmed(word), trimmed(explanation)];
+  });
+  const head = [
+    ["Кутийка", 12],
+    ["Буква", 10],
+    ["Дума", 23],
+    ["Пояснение", 55],
+  ];
+  return [element("h1", `${trimmed(exercise.title)} — отговори`), answer, sheetTable(head, pairs, [0, 1])];
+}

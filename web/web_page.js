@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+//
+// The program's web page of an exercise, for the editor's page: the very bytes that the program
+// writes for the same puzzle.
+"use strict";
+
+// How to play, for an exercise that brings no instructions of its own, as the program says it.
+function playInstructions(letters) {
+  return [
+    "Избери дума и нейното пояснение и натисни «Избрах».",
+    "Ако двете си отговарят, първата буква на думата застава на мястото си в третия списък, а двата реда изчезват. Ако не си отговарят, опитай отново.",
+    `Така буква по буква се подрежда отговорът. Той има ${letters} букви.`,
+  ];
+}
+
+function htmlEscaped(text) {
+  return text.replace(/[&<>"]/g, (character) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[character]);
+}
+
+// The program holds an exercise's texts as UTF-8 and reads them back as Qt reads UTF-8, which
+// drops a byte-order mark at a text's start.
+function asProgramHolds(text) {
+  return text.replace(/^\ufeff/, "");
+}
+
+// The exercise as the game's script reads it, written as the program writes it: the keys in
+// alphabetical order, and every '<' escaped, so that nothing in it can end its script element.
+function exerciseData(exercise) {
+  const { rows } = exercise;
+  const paragraphs = exercise.instructions.length > 0 ? exercise.instructions : [...playInstructions(rows.words.length), "«Чисти» започва отначало."];
+  const rowsOf = (texts, keys) => texts.map((text, row) => ({ key: Number.parseInt(keys[row], 10), text: asProgramHolds(text) }));
+  const data = {
+    answer: asProgramHolds(exercise.answer),
+    explanations: rowsOf(rows.explanations, rows.explanationKeys),
+    instructions: paragraphs.map(asProgramHolds),
+    slots: rows.words.length,
+    title: asProgramHolds(exercise.title),
+    words: rowsOf(rows.words, rows.wordKeys),
+  };
+  return JSON.stringify(data).replaceAll("<", "\\u003c");
+}
+
+// The exercise as one self-contained page. `pieces` is the program's page without the exercise:
+// its texts, and between them the names of the places that the exercise fills.
+function webPage(exercise, pieces) {
+  const parts = { TITLE: htmlEscaped(asProgramHolds(exercise.caption)), EXERCISE: exerciseData(exercise) };
+  return pieces.map((piece, index) => (index % 2 === 1 ? parts[piece] : piece)).join("");
+}
