@@ -5,6 +5,7 @@
 #include "editor_window.h"
 #include "main_form.h"
 #include "puzzle_file.h"
+#include "scorm_package.h"
 #include "sheets.h"
 #include "translations.h"
 #include "web_page.h"
@@ -74,6 +75,12 @@ struct CommandLine
             "acronym", "Write the puzzle as one web page that plays in any browser, offline, into "
                        "PAGE, then exit. Needs no display."),
         QCoreApplication::translate("acronym", "PAGE")};
+    QCommandLineOption scorm{
+        QStringLiteral("scorm"),
+        QCoreApplication::translate(
+            "acronym", "Write the puzzle as a SCORM 1.2 package for Moodle and other learning "
+                       "platforms into ZIP, then exit. Needs no display."),
+        QCoreApplication::translate("acronym", "ZIP")};
     QCommandLineOption htmlEditor{
         QStringLiteral("html-editor"),
         QCoreApplication::translate(
@@ -100,6 +107,7 @@ struct CommandLine
         parser.addOption(worksheet);
         parser.addOption(answers);
         parser.addOption(html);
+        parser.addOption(scorm);
         parser.addOption(htmlEditor);
         parser.addOption(edit);
         parser.addOption(check);
@@ -118,7 +126,10 @@ struct CommandLine
     }
 
     // The worksheet, the answer key and the web pages are written without a window.
-    bool writesFiles() const { return writesSheets() || parser.isSet(html) || writesEditor(); }
+    bool writesFiles() const
+    {
+        return writesSheets() || parser.isSet(html) || parser.isSet(scorm) || writesEditor();
+    }
     // The sheets need fonts, and so a GUI application; the pages are text.
     bool writesSheets() const { return parser.isSet(worksheet) || parser.isSet(answers); }
     bool writesEditor() const { return parser.isSet(htmlEditor); }
@@ -151,7 +162,8 @@ int checkPuzzles(const QStringList &paths)
     return status;
 }
 
-// Writes the worksheet, the answer key and the web pages that the command line asks for.
+// Writes the worksheet, the answer key, the web pages and the package that the command line
+// asks for.
 int writeFiles(const board::Exercise &exercise, const CommandLine &line)
 {
     const std::pair<const QCommandLineOption &, decltype(&sheets::Worksheet)> kinds[] = {
@@ -165,10 +177,14 @@ int writeFiles(const board::Exercise &exercise, const CommandLine &line)
             }
         }
     }
-    if (line.parser.isSet(line.html)) {
-        if (const QString error = web::WriteWebPage(exercise, line.parser.value(line.html));
-            !error.isEmpty()) {
-            return fail(error);
+    const std::pair<const QCommandLineOption &, decltype(&web::WriteWebPage)> pages[] = {
+        {line.html, &web::WriteWebPage}, {line.scorm, &web::WriteScormPackage}};
+    for (const auto &[option, write] : pages) {
+        if (line.parser.isSet(option)) {
+            if (const QString error = write(exercise, line.parser.value(option));
+                !error.isEmpty()) {
+                return fail(error);
+            }
         }
     }
     if (line.writesEditor()) {
@@ -205,7 +221,7 @@ enum class Mode
     Terminal,   // help, version, a mistake, --check, or a window without a display to open it on
     Files,      // the worksheet or the answer key, and any pages: fonts, so a GUI application, but
                 // no window
-    Pages,      // the web pages alone: text, which the core application writes
+    Pages,      // the web pages or the package alone: text, which the core application writes
     Screenshot, // the window, offscreen
     Window,
 };

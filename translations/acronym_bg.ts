@@ -210,6 +210,14 @@
         <source>Web pages (*.html)</source>
         <translation>Уеб страници (*.html)</translation>
     </message>
+    <message>
+        <source>Save for Moodle (SCORM)</source>
+        <translation>Запази за Moodle (SCORM)</translation>
+    </message>
+    <message>
+        <source>SCORM packages (*.zip)</source>
+        <translation>Пакети SCORM (*.zip)</translation>
+    </message>
 </context>
 <context>
     <name>acronym</name>
@@ -284,6 +292,14 @@
     <message>
         <source>Write the puzzle editor as one web page that makes puzzles in any browser, offline, into PAGE, then exit. Needs no display.</source>
         <translation>Записва редактора на пъзели като една уеб страница в СТРАНИЦА и излиза. Страницата прави пъзели във всеки браузър, и без интернет. Не е нужен екран.</translation>
+    </message>
+    <message>
+        <source>Write the puzzle as a SCORM 1.2 package for Moodle and other learning platforms into ZIP, then exit. Needs no display.</source>
+        <translation>Записва задачата като пакет SCORM 1.2 за Moodle и други платформи за обучение в ZIP и излиза. Не е нужен екран.</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>ZIP</translation>
     </message>
 </context>
 <context>

@@ -19,8 +19,8 @@ function fileNameOf(title, suffix) {
   return `${trimmed(title).replace(/[\\/:*?"<>|\0-\x1f]/g, "-") || "пъзел"}.${suffix}`;
 }
 
-function download(name, text, type) {
-  const url = URL.createObjectURL(new Blob([text], { type }));
+function download(name, content, type) {
+  const url = URL.createObjectURL(new Blob([content], { type }));
   element("a", undefined, { href: url, download: name }).click();
   setTimeout(() => URL.revokeObjectURL(url), 60_000);
 }
@@ -35,8 +35,9 @@ function lengthOf(draft) {
 }
 
 class EditorWindow {
-  constructor(pieces) {
+  constructor(pieces, manifestPieces) {
     this.pieces = pieces;
+    this.manifestPieces = manifestPieces;
     this.draft = emptyDraft();
     this.done = []; // changes to undo: { before, after, field, run }
     this.undone = [];
@@ -71,6 +72,8 @@ class EditorWindow {
       open: () => this.mayDiscard() && byId("file").click(),
       save: () => this.save(),
       "save-page": () => this.withPuzzle((exercise) => download(fileNameOf(exercise.title, "html"), webPage(exercise, this.pieces), "text/html")),
+      "save-scorm": () =>
+        this.withPuzzle(async (exercise) => download(fileNameOf(exercise.title, "zip"), await scormPackage(exercise, this.manifestPieces, this.pieces), "application/zip")),
       play: () => this.withPuzzle((exercise) => this.play(exercise)),
       "print-sheet": () => this.withPuzzle((exercise) => this.print(worksheet(exercise))),
       "print-answers": () => this.withPuzzle((exercise) => this.print(answerKey(exercise))),
@@ -392,4 +395,4 @@ class EditorWindow {
   }
 }
 
-new EditorWindow(JSON.parse(document.getElementById("page-pieces").textContent));
+new EditorWindow(...["page-pieces", "manifest-pieces"].map((id) => JSON.parse(document.getElementById(id).textContent)));

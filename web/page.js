@@ -118,14 +118,21 @@ class ListBox {
   }
 }
 
-// Plays the exercise on the page's board, from its start.
-function play(exercise) {
+// Those who follow a game on the page. Each may have any of started(game), judged(pair,
+// progress), reset() and finished(progress): a judged pair is its outcome and the keys of the
+// chosen word and explanation; progress is the slots filled, the wrong tries and the slots in all.
+const gameWatchers = [];
+
+// Plays the exercise on the page's board, from its start, and tells the watchers what happens.
+// Returns the game, which can resume from a progress.
+function play(exercise, watchers = []) {
   const byId = (id) => document.getElementById(id);
   const words = new ListBox(byId("words"));
   const explanations = new ListBox(byId("explanations"));
   const slots = byId("slots");
   const said = byId("said");
   const done = byId("done");
+  const tell = (what, ...details) => watchers.forEach((watcher) => watcher[what]?.(...details));
   let board;
   let wrongTries;
 
@@ -155,8 +162,15 @@ function play(exercise) {
     said.replaceChildren();
     show();
   };
+  // The slots whose words have left the board.
+  const progress = () => {
+    const left = new Set(board.words.map((row) => row.key));
+    const filled = exercise.words.map((row) => row.key).filter((key) => !left.has(key));
+    return { filled: filled.sort((a, b) => a - b), wrongTries, slots: exercise.slots };
+  };
 
   byId("choose").addEventListener("click", () => {
+    const pair = { wordKey: board.words[words.selected]?.key, explanationKey: board.explanations[explanations.selected]?.key };
     const result = checkChoice({ ...board, word: words.selected, explanation: explanations.selected });
     if (result.outcome === "none") {
       return;
@@ -166,18 +180,46 @@ function play(exercise) {
     wrongTries += result.outcome === "wrong" ? 1 : 0;
     // A new text node is spoken even when it repeats the last one.
     said.replaceChildren(document.createTextNode(announcement(result, board.slots.length)));
+    tell("judged", { ...pair, outcome: result.outcome }, progress());
     if (result.outcome === "right" && board.words.length === 0) {
+      tell("finished", progress());
       byId("done-text").textContent =
         `Браво! Акронимът е готов: «${exercise.answer}».\nГрешни опити: ${wrongTries}.`;
       done.showModal();
     }
   });
-  byId("reset").addEventListener("click", start);
+  byId("reset").addEventListener("click", () => {
+    start();
+    tell("reset");
+  });
   byId("done-close").addEventListener("click", () => done.close());
   start();
+
+  const game = {
+    // Puts back a game where a learner left it: the pairs of these slots made, so many wrong
+    // tries. Slots that the board does not have are passed over.
+    resume({ filled, wrongTries: tries }) {
+      start();
+      for (const slot of filled) {
+        const word = board.words.findIndex((row) => row.key === slot);
+        const explanation = board.explanations.findIndex((row) => row.key === slot);
+        if (word >= 0 && explanation >= 0) {
+          board = checkChoice({ ...board, word, explanation }).board;
+        }
+      }
+      wrongTries = tries;
+      show();
+    },
+  };
+  tell("started", game);
+  return game;
 }
 
-// A page that the program writes carries its exercise; the editor's page plays its own.
-if (document.getElementById("exercise")) {
-  play(JSON.parse(document.getElementById("exercise").textContent));
-}
+// A page that the program writes carries its exercise, and plays it once the whole script has
+// run; the editor's page plays its own.
+document.addEventListener("DOMContentLoaded", () => {
+  const carried = document.getElementById("exercise");
+  if (carried) {
+    play(JSON.parse(carried.textContent), gameWatchers);
+  }
+});

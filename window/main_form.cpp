@@ -9,6 +9,7 @@
 #include "hamburger.xpm"
 #include "list_box.h"
 #include "puzzle_file.h"
+#include "scorm_package.h"
 #include "sheets.h"
 #include "web_page.h"
 
@@ -193,7 +194,14 @@ MainForm::MainForm(QWidget *parent)
     addCommand(QStringLiteral("Промени пъзела…"), QKeySequence(Qt::CTRL | Qt::Key_E),
                [this] { emit editAsked(m_exercise); });
     addCommand(QStringLiteral("Запази като уеб страница…"), QKeySequence(Qt::CTRL | Qt::Key_S),
-               [this] { saveWebPage(); });
+               [this] {
+                   saveAs(tr("Save as a web page"), QStringLiteral("html"),
+                          tr("Web pages (*.html)"), &web::WriteWebPage);
+               });
+    addCommand(QStringLiteral("Запази за Moodle (SCORM)…"), QKeySequence(), [this] {
+        saveAs(tr("Save for Moodle (SCORM)"), QStringLiteral("zip"), tr("SCORM packages (*.zip)"),
+               &web::WriteScormPackage);
+    });
     addCommand(QStringLiteral("Печатай работния лист…"), QKeySequence::Print,
                [this] { print(false); });
     addCommand(QStringLiteral("Печатай отговорите…"),
@@ -331,22 +339,22 @@ void MainForm::print(bool answerKey)
     }
 }
 
-// Offers TITLE.html in the puzzle's folder; characters that file systems refuse become '-'.
-void MainForm::saveWebPage()
+// Offers TITLE.SUFFIX in the puzzle's folder; characters that file systems refuse become '-'.
+void MainForm::saveAs(const QString &title, const QString &suffix, const QString &filter,
+                      Writer write)
 {
     static const QRegularExpression refused(QStringLiteral(R"([\\/:*?"<>|\x00-\x1f])"));
     const QString name =
         QString::fromStdString(m_exercise.title).replace(refused, QStringLiteral("-"));
-    QFileDialog dialog(this, tr("Save as a web page"),
-                       QDir(m_folder).filePath(name + QStringLiteral(".html")));
+    QFileDialog dialog(this, title, QDir(m_folder).filePath(name + u'.' + suffix));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("html"));
-    dialog.setNameFilters({tr("Web pages (*.html)"), tr("All files (*)")});
+    dialog.setDefaultSuffix(suffix);
+    dialog.setNameFilters({filter, tr("All files (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
-    const QString path = dialog.selectedFiles().constFirst();
-    if (const QString error = web::WriteWebPage(m_exercise, path); !error.isEmpty()) {
+    if (const QString error = write(m_exercise, dialog.selectedFiles().constFirst());
+        !error.isEmpty()) {
         ShowMessage(this, QMessageBox::Critical, windowTitle(), error);
     }
 }

@@ -46,10 +46,10 @@ void ShowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &caption
 /// spells the answer and counts the wrong tries. Ctrl+O, or a file dropped on
 /// the window, replaces the exercise with one from a puzzle file; a file that cannot be played is
 /// explained in a message box and the game goes on as it was. Ctrl+S saves the exercise as a web
-/// page. A right click on the form, the Menu key or Shift+F10 opens a menu of these commands.
-/// Every teacher's text is shown as plain text.
-/// A board error ends the program: a message box says what failed, and the event loop exits with
-/// EXIT_FAILURE.
+/// page, and the menu also saves it as a SCORM package for Moodle. A right click on the form, the
+/// Menu key or Shift+F10 opens a menu of these commands. Every teacher's text is shown as plain
+/// text. A board error ends the program: a message box says what failed, and the event loop exits
+/// with EXIT_FAILURE.
 class MainForm : public QWidget
 {
     Q_OBJECT
@@ -85,7 +85,8 @@ private:
     void tell(const board::Choice &choice);
     void chooseFile();
     void print(bool answerKey);
-    void saveWebPage();
+    using Writer = QString (*)(const board::Exercise &, const QString &);
+    void saveAs(const QString &title, const QString &suffix, const QString &filter, Writer write);
     void addCommand(const QString &text, const QKeySequence &shortcut,
                     const std::function<void()> &command);
     void open(const QString &path);

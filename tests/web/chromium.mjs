@@ -75,3 +75,23 @@ export function assertSealed(html) {
   assert.match(policy, /^default-src 'none'; script-src 'sha256-[^']+'; style-src 'sha256-[^']+'; base-uri 'none'; form-action 'none'$/);
   assert.match(html, /^<!DOCTYPE html>\n<html lang="bg">/);
 }
+
+// What the learner sees: the slots, the words left, the selections and what was said.
+export const board = (tab) =>
+  tab.evaluate(() => ({
+    slots: [...document.querySelectorAll("#slots li")].map((slot) => slot.textContent).join(""),
+    rows: document.querySelectorAll("#words [role=option]").length,
+    selected: document.querySelectorAll("[aria-selected=true]").length,
+    said: document.querySelector("#said").textContent,
+  }));
+
+// A player of the game page (or of a frame that holds it) by mouse.
+export const mouse = {
+  async select(tab, list, text) {
+    const rows = await tab.$$(`#${list} [role=option]`);
+    const texts = await Promise.all(rows.map((row) => row.evaluate((option) => option.textContent)));
+    await rows[texts.indexOf(text)].click();
+  },
+  press: (tab, id) => tab.click(`#${id}`),
+  closeEnd: (tab) => tab.click("#done-close"),
+};

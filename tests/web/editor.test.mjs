@@ -87,6 +87,13 @@ function programPage(bytes, lang) {
 const fieldNamed = (tab, name) =>
   tab.evaluateHandle((name) => [...document.querySelectorAll("input, textarea")].find((field) => field.labels?.[0]?.textContent === name || field.getAttribute("aria-label") === name), name);
 
+// A zip's entries, each with its bytes.
+function entriesOf(zip) {
+  writeFileSync(join(folder, "entries.zip"), zip);
+  const names = execFileSync("unzip", ["-Z1", join(folder, "entries.zip")], { encoding: "utf8" }).split("\n").filter(Boolean);
+  return Object.fromEntries(names.map((name) => [name, execFileSync("unzip", ["-p", join(folder, "entries.zip"), name])]));
+}
+
 // What the page reads from bytes, as the program's test compares it: one line a fact.
 const readIn = (tab, bytes) =>
   tab.evaluate((bytes) => {
@@ -232,6 +239,9 @@ test("opens files in every encoding and downloads what the program writes for th
     await openIn(tab, resolve(root, path));
     const program = programPage(bytes);
     assert.deepEqual((await downloaded(tab, saving, "save-page")).bytes, program.page, `${path}: the page`);
+    acronym([resolve(root, path), "--scorm", join(folder, "program.zip")]);
+    const scorm = await downloaded(tab, saving, "save-scorm");
+    assert.deepEqual(entriesOf(scorm.bytes), entriesOf(readFileSync(join(folder, "program.zip"))), `${path}: the package`);
     // The file is the same puzzle to the program: it writes the same page for it.
     const saved = await downloaded(tab, saving, "save");
     assert.deepEqual(programPage(saved.bytes).page, program.page, `${path}: the file`);

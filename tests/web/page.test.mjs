@@ -7,7 +7,7 @@ import assert from "node:assert/strict";
 import { readFileSync, statSync, writeFileSync } from "node:fs";
 import { join, resolve } from "node:path";
 import { test } from "node:test";
-import { acronym, assertSealed, folder, open, root, table, violations } from "./chromium.mjs";
+import { acronym, assertSealed, board, folder, mouse, open, root, table, violations } from "./chromium.mjs";
 
 const games = table("games/games.json");
 
@@ -18,25 +18,7 @@ function pageOf(puzzle, name = "built-in.html") {
   return page;
 }
 
-// What the learner sees: the slots, the words left, the selections and what was said.
-const board = (tab) =>
-  tab.evaluate(() => ({
-    slots: [...document.querySelectorAll("#slots li")].map((slot) => slot.textContent).join(""),
-    rows: document.querySelectorAll("#words [role=option]").length,
-    selected: document.querySelectorAll("[aria-selected=true]").length,
-    said: document.querySelector("#said").textContent,
-  }));
-
-// Selects a row by mouse, or by keyboard from its list's Tab stop: Home, then Down to it.
-const mouse = {
-  async select(tab, list, text) {
-    const rows = await tab.$$(`#${list} [role=option]`);
-    const texts = await Promise.all(rows.map((row) => row.evaluate((option) => option.textContent)));
-    await rows[texts.indexOf(text)].click();
-  },
-  press: (tab, id) => tab.click(`#${id}`),
-  closeEnd: (tab) => tab.click("#done-close"),
-};
+// Selects a row by keyboard from its list's Tab stop: Home, then Down to it.
 const keyboard = {
   async select(tab, list, text) {
     await tabTo(tab, list);

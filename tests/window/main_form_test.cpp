@@ -7,11 +7,14 @@
 #include "list_box.h"
 #include "main_form.h"
 #include "puzzle_file.h"
+#include "scorm_package.h"
+#include "web_page.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -1050,15 +1053,20 @@ void MainFormTest::playsTheSharedGames()
 void MainFormTest::opensTheMenu_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("right click on the form") << "right click";
-    QTest::newRow("Shift+F10 in a list") << "Shift+F10";
-    QTest::newRow("Menu key in the instructions") << "Menu";
+    QTest::addColumn<int>("entry"); // the one chosen, from 1
+    QTest::addColumn<QString>("offered");
+    QTest::newRow("right click on the form") << "right click" << 4 << "История - акроним.html";
+    QTest::newRow("Shift+F10 in a list") << "Shift+F10" << 5 << "История - акроним.zip";
+    QTest::newRow("Menu key in the instructions") << "Menu" << 4 << "История - акроним.html";
 }
 
-// Each way opens the menu of the commands; «Запази като уеб страница…» writes the web page.
+// Each way opens the menu of the commands; «Запази като уеб страница…» writes the web page, and
+// «Запази за Moodle (SCORM)…» the package, as the command line writes them.
 void MainFormTest::opensTheMenu()
 {
     QFETCH(QString, how);
+    QFETCH(int, entry);
+    QFETCH(QString, offered);
     QApplication::setActiveWindow(m_form.get());
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     if (how == "right click") {
@@ -1079,30 +1087,35 @@ void MainFormTest::opensTheMenu()
     }
     QCOMPARE(entries,
              QStringList({"Нов пъзел…\tCtrl+N", "Отвори…\tCtrl+O", "Промени пъзела…\tCtrl+E",
-                          "Запази като уеб страница…\tCtrl+S", "Печатай работния лист…\tCtrl+P",
-                          "Печатай отговорите…\tCtrl+Shift+P"}));
+                          "Запази като уеб страница…\tCtrl+S", "Запази за Moodle (SCORM)…\t",
+                          "Печатай работния лист…\tCtrl+P", "Печатай отговорите…\tCtrl+Shift+P"}));
 
     const QTemporaryDir folder;
-    const QString page = folder.filePath("page.html");
-    QString offered;
+    const QString path = folder.filePath("chosen." + QFileInfo(offered).suffix());
+    QString named;
     QTimer answer;
     connect(&answer, &QTimer::timeout, this, [&] {
         if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
             auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            offered = name->text();
-            name->setText(page);
+            named = name->text();
+            name->setText(path);
             QTest::keyClick(name, Qt::Key_Return);
         }
     });
     answer.start(10);
-    for (int entry = 0; entry < 4; ++entry) {
+    for (int down = 0; down < entry; ++down) {
         QTest::keyClick(menu, Qt::Key_Down);
     }
     QTest::keyClick(menu, Qt::Key_Return);
-    QCOMPARE(offered, "История - акроним.html");
-    QFile written(page);
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QVERIFY(written.readAll().contains("\"text\":\"Аспарух\""));
+    QCOMPARE(named, offered);
+    const QString expected = folder.filePath("expected");
+    QVERIFY((entry == 4 ? web::WriteWebPage : web::WriteScormPackage)(board::BuiltInExercise(),
+                                                                      expected)
+                .isEmpty());
+    QFile written(path);
+    QFile wanted(expected);
+    QVERIFY(written.open(QIODevice::ReadOnly) && wanted.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), wanted.readAll());
 }
 
 // Ctrl+E hands the puzzle on the board to the editor, Ctrl+N asks for a new one.

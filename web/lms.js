@@ -1,0 +1,149 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+//
+// The page's report to a learning platform (an LMS such as Moodle) that plays it as a SCORM 1.2
+// SCO: each judged pair, the board to come back to, and the score at the end. Without an LMS
+// the page plays on its own and says nothing to anybody. What the LMS refuses is let go: the
+// learner plays on.
+"use strict";
+
+// The LMS's API object, looked for as a SCORM 1.2 SCO looks for it: up through the parent frames,
+// then through the opener's, a bounded number of steps. A frame of another site has none for us.
+function findLmsApi(start) {
+  const inFrames = (from) => {
+    let frame = from;
+    for (let steps = 0; frame && steps < 8; ++steps) {
+      try {
+        if (frame.API) {
+          return frame.API;
+        }
+      } catch {
+        return null;
+      }
+      if (frame.parent === frame) {
+        return null;
+      }
+      frame = frame.parent;
+    }
+    return null;
+  };
+  let api = inFrames(start);
+  try {
+    api = api ?? (start.opener ? inFrames(start.opener) : null);
+  } catch {
+    api = null;
+  }
+  return api;
+}
+
+const twoDigits = (number) => String(number).padStart(2, "0");
+
+// A board to come back to, as cmi.suspend_data keeps it: "filled slots;wrong tries", "0,3,8;1".
+function suspendData({ filled, wrongTries }) {
+  return `${filled.join(",")};${wrongTries}`;
+}
+
+function progressFrom(data) {
+  const [, filled, tries] = /^((?:\d{1,2}(?:,\d{1,2})*)?);(\d{1,4})$/.exec(data ?? "") ?? [];
+  return tries === undefined ? null : { filled: filled === "" ? [] : filled.split(",").map(Number), wrongTries: Number(tries) };
+}
+
+// Speaks SCORM 1.2's data model for a game, as its watcher.
+class LmsReport {
+  constructor(api) {
+    this.api = api;
+    this.began = Date.now();
+    this.open = false;
+  }
+
+  call(name, ...values) {
+    try {
+      return String(this.api[name](...values));
+    } catch {
+      return "";
+    }
+  }
+
+  set(element, value) {
+    this.call("LMSSetValue", element, String(value));
+  }
+
+  // CMITimespan: hours, minutes and seconds since the page was opened.
+  sessionTime() {
+    const seconds = Math.min(Math.floor((Date.now() - this.began) / 1000), 9999 * 3600 + 3599);
+    return `${twoDigits(Math.floor(seconds / 3600))}:${twoDigits(Math.floor(seconds / 60) % 60)}:${twoDigits(seconds % 60)}`;
+  }
+
+  started(game) {
+    this.open = this.call("LMSInitialize", "") === "true";
+    if (!this.open) {
+      return;
+    }
+    addEventListener("pagehide", () => this.leave());
+    if (this.call("LMSGetValue", "cmi.core.lesson_status") !== "passed") {
+      this.set("cmi.core.lesson_status", "incomplete");
+    }
+    this.interactions = Number.parseInt(this.call("LMSGetValue", "cmi.interactions._count"), 10) || 0;
+    const progress = this.call("LMSGetValue", "cmi.core.entry") === "resume" ? progressFrom(this.call("LMSGetValue", "cmi.suspend_data")) : null;
+    if (progress) {
+      game.resume(progress);
+    }
+    this.call("LMSCommit", "");
+  }
+
+  // Each pair is a matching interaction: the word's slot matched with the explanation's, each
+  // named by one character as SCORM 1.2 names them (0-9, then a-z, so 36 slots at most).
+  judged({ outcome, wordKey, explanationKey }, progress) {
+    if (!this.open) {
+      return;
+    }
+    const interaction = `cmi.interactions.${this.interactions++}`;
+    const now = new Date();
+    this.set(`${interaction}.id`, `word${wordKey + 1}`);
+    this.set(`${interaction}.type`, "matching");
+    this.set(`${interaction}.time`, `${twoDigits(now.getHours())}:${twoDigits(now.getMinutes())}:${twoDigits(now.getSeconds())}`);
+    if (wordKey < 36 && explanationKey < 36) {
+      this.set(`${interaction}.student_response`, `${wordKey.toString(36)}.${explanationKey.toString(36)}`);
+      this.set(`${interaction}.correct_responses.0.pattern`, `${wordKey.toString(36)}.${wordKey.toString(36)}`);
+    }
+    this.set(`${interaction}.result`, outcome === "right" ? "correct" : "wrong");
+    this.set("cmi.suspend_data", suspendData(progress));
+    this.set("cmi.core.exit", "suspend");
+    this.call("LMSCommit", "");
+  }
+
+  reset() {
+    if (this.open) {
+      this.set("cmi.suspend_data", "");
+      this.call("LMSCommit", "");
+    }
+  }
+
+  finished({ slots, wrongTries }) {
+    if (!this.open) {
+      return;
+    }
+    this.set("cmi.core.score.raw", Math.round((100 * slots) / (slots + wrongTries)));
+    this.set("cmi.core.score.min", 0);
+    this.set("cmi.core.score.max", 100);
+    this.set("cmi.core.lesson_status", "passed");
+    this.set("cmi.core.exit", "");
+    this.set("cmi.core.session_time", this.sessionTime());
+    this.call("LMSCommit", "");
+  }
+
+  leave() {
+    if (this.open) {
+      this.open = false;
+      this.set("cmi.core.session_time", this.sessionTime());
+      this.call("LMSFinish", "");
+    }
+  }
+}
+
+{
+  const api = findLmsApi(window);
+  if (api) {
+    gameWatchers.push(new LmsReport(api));
+  }
+}

@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#include "page_parts.h"
+
+#include "board.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+namespace web::parts {
+
+namespace {
+
+QJsonArray rowsOf(const std::vector<std::string> &texts, const std::vector<std::string> &keys)
+{
+    QJsonArray rows;
+    for (std::size_t row = 0; row < texts.size(); ++row) {
+        rows.append(QJsonObject{{QStringLiteral("text"), QString::fromStdString(texts[row])},
+                                {QStringLiteral("key"), board::KeyValue(keys[row])}});
+    }
+    return rows;
+}
+
+} // namespace
+
+QString exerciseData(const board::Exercise &exercise)
+{
+    QJsonArray instructions;
+    std::vector<std::string> paragraphs = exercise.instructions;
+    if (paragraphs.empty()) {
+        paragraphs = board::PlayInstructions(exercise.rows.words.size());
+        paragraphs.emplace_back("«Чисти» започва отначало.");
+    }
+    for (const std::string &paragraph : paragraphs) {
+        instructions.append(QString::fromStdString(paragraph));
+    }
+    return scriptData(QJsonDocument(QJsonObject{
+        {QStringLiteral("title"), QString::fromStdString(exercise.title)},
+        {QStringLiteral("answer"), QString::fromStdString(exercise.answer)},
+        {QStringLiteral("instructions"), instructions},
+        {QStringLiteral("words"), rowsOf(exercise.rows.words, exercise.rows.wordKeys)},
+        {QStringLiteral("explanations"),
+         rowsOf(exercise.rows.explanations, exercise.rows.explanationKeys)},
+        {QStringLiteral("slots"), static_cast<int>(exercise.rows.words.size())},
+    }));
+}
+
+QString resource(const QString &name)
+{
+    QFile file(QStringLiteral(":/web/") + name);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll());
+}
+
+QString resources(const QStringList &names)
+{
+    QString joined;
+    for (const QString &name : names) {
+        joined += resource(name);
+    }
+    return joined;
+}
+
+QString scriptData(const QJsonDocument &json)
+{
+    return QString::fromUtf8(json.toJson(QJsonDocument::Compact))
+        .replace(u'<', QStringLiteral("\\u003c"));
+}
+
+QStringList piecesOf(const QString &text)
+{
+    static const QRegularExpression place(QStringLiteral("@([A-Z]+)@"));
+    QStringList pieces;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch &match : place.globalMatch(text)) {
+        pieces << text.sliced(done, match.capturedStart() - done) << match.captured(1);
+        done = match.capturedEnd();
+    }
+    return pieces << text.sliced(done);
+}
+
+QStringList filled(const QStringList &pieces, const QHash<QString, QString> &parts)
+{
+    QStringList left{pieces.first()};
+    for (qsizetype piece = 1; piece < pieces.size(); piece += 2) {
+        if (parts.contains(pieces[piece])) {
+            left.last() += parts.value(pieces[piece]) + pieces[piece + 1];
+        } else {
+            left << pieces[piece] << pieces[piece + 1];
+        }
+    }
+    return left;
+}
+
+} // namespace web::parts
