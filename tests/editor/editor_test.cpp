@@ -15,11 +15,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
@@ -173,6 +176,7 @@ private slots:
     void listsTheReadersProblems();
     void followsTheSharedSteps_data();
     void followsTheSharedSteps();
+    void showsEveryCommandWithItsKeys();
     void asksBeforeClosing();
     void refusesANamedPipe();
 };
@@ -316,6 +320,30 @@ void EditorTest::followsTheSharedSteps()
             }
         }
     }
+}
+
+// The menus hold every command with its shortcut; the toolbar fits the window as it opens.
+void EditorTest::showsEveryCommandWithItsKeys()
+{
+    EditorWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList menus;
+    for (const QAction *menu : window.menuBar()->actions()) {
+        menus << menu->text() + u':';
+        for (const QAction *entry : menu->menu()->actions()) {
+            if (!entry->isSeparator()) {
+                menus << entry->text().remove(u'&') + u' ' + entry->shortcut().toString();
+            }
+        }
+    }
+    QCOMPARE(menus, QStringList({"&Файл:", "Нов Ctrl+N", "Отвори… Ctrl+O", "Запази Ctrl+S",
+                                 "Запази като… Ctrl+Shift+S", "Играй F5", "Затвори Ctrl+W",
+                                 "&Редактиране:", "Отмени Ctrl+Z", "Върни Ctrl+Shift+Z",
+                                 "Ре&дове:", "Добави Alt+Ins", "Премахни Alt+Del", "Нагоре Alt+Up",
+                                 "Надолу Alt+Down"}));
+    const auto *more = window.findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
+    QVERIFY(more == nullptr || !more->isVisible());
 }
 
 void EditorTest::asksBeforeClosing()

@@ -94,7 +94,8 @@ function entriesOf(zip) {
   return Object.fromEntries(names.map((name) => [name, execFileSync("unzip", ["-p", join(folder, "entries.zip"), name])]));
 }
 
-// What the page reads from bytes, as the program's test compares it: one line a fact.
+// What the page reads from bytes: the facts that the table names and the page that it writes, or
+// its refusal.
 const readIn = (tab, bytes) =>
   tab.evaluate((bytes) => {
     try {
