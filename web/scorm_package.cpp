@@ -8,9 +8,12 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QLibrary>
 #include <QList>
 #include <QSaveFile>
 #include <memory>
+#include <optional>
+#include <type_traits>
 #include <utility>
 #include <zip.h>
 
@@ -23,68 +26,125 @@ namespace {
 constexpr zip_uint16_t noTime = 0;
 constexpr zip_uint16_t noDate = (1 << 5) | 1;
 
-struct SourceFree
+// The functions of libzip that a package needs. The library is loaded when the first package is
+// written, not when the program starts: it brings a cryptography library whose linking would
+// cost every start-up.
+struct Libzip
 {
-    void operator()(zip_source_t *source) const { zip_source_free(source); }
+    decltype(&zip_error_init) error_init = nullptr;
+    decltype(&zip_error_strerror) error_strerror = nullptr;
+    decltype(&zip_source_buffer_create) source_buffer_create = nullptr;
+    decltype(&zip_source_keep) source_keep = nullptr;
+    decltype(&zip_source_free) source_free = nullptr;
+    decltype(&zip_open_from_source) open_from_source = nullptr;
+    decltype(&zip_source_buffer) source_buffer = nullptr;
+    decltype(&zip_file_add) file_add = nullptr;
+    decltype(&zip_file_set_dostime) file_set_dostime = nullptr;
+    decltype(&zip_get_error) get_error = nullptr;
+    decltype(&zip_close) close = nullptr;
+    decltype(&zip_discard) discard = nullptr;
+    decltype(&zip_source_open) source_open = nullptr;
+    decltype(&zip_source_seek) source_seek = nullptr;
+    decltype(&zip_source_tell) source_tell = nullptr;
+    decltype(&zip_source_read) source_read = nullptr;
+    decltype(&zip_source_close) source_close = nullptr;
+    decltype(&zip_source_error) source_error = nullptr;
 };
-using Source = std::unique_ptr<zip_source_t, SourceFree>;
 
-struct ArchiveDiscard
+// libzip, or what kept it from loading.
+const Libzip *loadedLibzip(QString *error)
 {
-    void operator()(zip_t *archive) const { zip_discard(archive); }
-};
-using Archive = std::unique_ptr<zip_t, ArchiveDiscard>;
+    static QLibrary library(QStringLiteral("zip"), 4); // libzip.so.4, zip.dll
+    static const std::optional<Libzip> loaded = []() -> std::optional<Libzip> {
+        Libzip zip;
+        const auto resolve = [](auto &function, const char *name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                library.resolve(name));
+            return function != nullptr;
+        };
+        if (!library.load() || !resolve(zip.error_init, "zip_error_init") ||
+            !resolve(zip.error_strerror, "zip_error_strerror") ||
+            !resolve(zip.source_buffer_create, "zip_source_buffer_create") ||
+            !resolve(zip.source_keep, "zip_source_keep") ||
+            !resolve(zip.source_free, "zip_source_free") ||
+            !resolve(zip.open_from_source, "zip_open_from_source") ||
+            !resolve(zip.source_buffer, "zip_source_buffer") ||
+            !resolve(zip.file_add, "zip_file_add") ||
+            !resolve(zip.file_set_dostime, "zip_file_set_dostime") ||
+            !resolve(zip.get_error, "zip_get_error") || !resolve(zip.close, "zip_close") ||
+            !resolve(zip.discard, "zip_discard") || !resolve(zip.source_open, "zip_source_open") ||
+            !resolve(zip.source_seek, "zip_source_seek") ||
+            !resolve(zip.source_tell, "zip_source_tell") ||
+            !resolve(zip.source_read, "zip_source_read") ||
+            !resolve(zip.source_close, "zip_source_close") ||
+            !resolve(zip.source_error, "zip_source_error")) {
+            return std::nullopt;
+        }
+        return zip;
+    }();
+    if (!loaded) {
+        *error = library.errorString();
+        return nullptr;
+    }
+    return &*loaded;
+}
 
 // The files, each a name and its bytes, as one zip archive in memory. On failure the bytes are
 // empty and `error` says why.
 QByteArray zipped(const QList<std::pair<QString, QByteArray>> &files, QString *error)
 {
-    zip_error_t failure;
-    zip_error_init(&failure);
+    const Libzip *zip = loadedLibzip(error);
+    if (zip == nullptr) {
+        return {};
+    }
     const auto failed = [&](zip_error_t *why) {
-        *error = QString::fromUtf8(zip_error_strerror(why));
+        *error = QString::fromUtf8(zip->error_strerror(why));
         return QByteArray();
     };
-    const Source memory(zip_source_buffer_create(nullptr, 0, 0, &failure));
+    zip_error_t failure;
+    zip->error_init(&failure);
+    const std::unique_ptr<zip_source_t, decltype(zip->source_free)> memory(
+        zip->source_buffer_create(nullptr, 0, 0, &failure), zip->source_free);
     if (!memory) {
         return failed(&failure);
     }
-    zip_source_keep(memory.get()); // the archive frees it once; the bytes are read after that
-    Archive archive(zip_open_from_source(memory.get(), ZIP_TRUNCATE, &failure));
+    zip->source_keep(memory.get()); // the archive frees it once; the bytes are read after that
+    std::unique_ptr<zip_t, decltype(zip->discard)> archive(
+        zip->open_from_source(memory.get(), ZIP_TRUNCATE, &failure), zip->discard);
     if (!archive) {
         return failed(&failure);
     }
     for (const auto &[name, bytes] : files) {
-        zip_source_t *data = zip_source_buffer(archive.get(), bytes.constData(),
-                                               static_cast<zip_uint64_t>(bytes.size()), 0);
+        zip_source_t *data = zip->source_buffer(archive.get(), bytes.constData(),
+                                                static_cast<zip_uint64_t>(bytes.size()), 0);
         const zip_int64_t entry =
             data != nullptr
-                ? zip_file_add(archive.get(), name.toUtf8().constData(), data, ZIP_FL_ENC_UTF_8)
+                ? zip->file_add(archive.get(), name.toUtf8().constData(), data, ZIP_FL_ENC_UTF_8)
                 : -1;
         if (entry < 0) {
-            zip_source_free(data); // the archive took it only if it added the file
-            return failed(zip_get_error(archive.get()));
+            zip->source_free(data); // the archive took it only if it added the file
+            return failed(zip->get_error(archive.get()));
         }
-        if (zip_file_set_dostime(archive.get(), static_cast<zip_uint64_t>(entry), noTime, noDate,
-                                 0) < 0) {
-            return failed(zip_get_error(archive.get()));
+        if (zip->file_set_dostime(archive.get(), static_cast<zip_uint64_t>(entry), noTime, noDate,
+                                  0) < 0) {
+            return failed(zip->get_error(archive.get()));
         }
     }
-    if (zip_close(archive.get()) < 0) {
-        return failed(zip_get_error(archive.get()));
+    if (zip->close(archive.get()) < 0) {
+        return failed(zip->get_error(archive.get()));
     }
     static_cast<void>(archive.release()); // zip_close freed it
     QByteArray bytes;
-    if (zip_source_open(memory.get()) < 0 || zip_source_seek(memory.get(), 0, SEEK_END) < 0) {
-        return failed(zip_source_error(memory.get()));
+    if (zip->source_open(memory.get()) < 0 || zip->source_seek(memory.get(), 0, SEEK_END) < 0) {
+        return failed(zip->source_error(memory.get()));
     }
-    bytes.resize(static_cast<qsizetype>(zip_source_tell(memory.get())));
-    zip_source_seek(memory.get(), 0, SEEK_SET);
+    bytes.resize(static_cast<qsizetype>(zip->source_tell(memory.get())));
+    zip->source_seek(memory.get(), 0, SEEK_SET);
     const zip_int64_t read =
-        zip_source_read(memory.get(), bytes.data(), static_cast<zip_uint64_t>(bytes.size()));
-    zip_source_close(memory.get());
+        zip->source_read(memory.get(), bytes.data(), static_cast<zip_uint64_t>(bytes.size()));
+    zip->source_close(memory.get());
     if (read != bytes.size()) {
-        return failed(zip_source_error(memory.get()));
+        return failed(zip->source_error(memory.get()));
     }
     return bytes;
 }
