@@ -72,8 +72,7 @@ class EditorWindow {
       open: () => this.mayDiscard() && byId("file").click(),
       save: () => this.save(),
       "save-page": () => this.withPuzzle((exercise) => download(fileNameOf(exercise.title, "html"), webPage(exercise, this.pieces), "text/html")),
-      "save-scorm": () =>
-        this.withPuzzle(async (exercise) => download(fileNameOf(exercise.title, "zip"), await scormPackage(exercise, this.manifestPieces, this.pieces), "application/zip")),
+      "save-scorm": () => this.withPuzzle((exercise) => download(fileNameOf(exercise.title, "zip"), scormPackage(exercise, this.manifestPieces, this.pieces), "application/zip")),
       play: () => this.withPuzzle((exercise) => this.play(exercise)),
       "print-sheet": () => this.withPuzzle((exercise) => this.print(worksheet(exercise))),
       "print-answers": () => this.withPuzzle((exercise) => this.print(answerKey(exercise))),

@@ -7,7 +7,6 @@
 #include "web_page.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QLibrary>
 #include <QList>
 #include <QSaveFile>
@@ -16,6 +15,7 @@
 #include <type_traits>
 #include <utility>
 #include <zip.h>
+#include <zlib.h>
 
 namespace web {
 
@@ -159,13 +159,14 @@ QString xmlEscaped(const std::string &text)
 QString ScormManifest(const board::Exercise &exercise)
 {
     // The puzzle as the page carries it names the package: the same puzzle, the same name.
-    const QByteArray puzzle = QCryptographicHash::hash(parts::exerciseData(exercise).toUtf8(),
-                                                       QCryptographicHash::Sha256);
-    return parts::filled(
-               parts::piecesOf(parts::resource(QStringLiteral("imsmanifest.xml"))),
-               {{QStringLiteral("IDENTIFIER"),
-                 QStringLiteral("acronym-") + QString::fromLatin1(puzzle.toHex().left(16))},
-                {QStringLiteral("TITLE"), xmlEscaped(exercise.title)}})
+    const QByteArray puzzle = parts::exerciseData(exercise).toUtf8();
+    const uLong sum =
+        crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(puzzle.constData()),
+              static_cast<uInt>(puzzle.size()));
+    return parts::filled(parts::piecesOf(parts::resource(QStringLiteral("imsmanifest.xml"))),
+                         {{QStringLiteral("IDENTIFIER"),
+                           QStringLiteral("acronym-%1").arg(sum, 8, 16, QChar(u'0'))},
+                          {QStringLiteral("TITLE"), xmlEscaped(exercise.title)}})
         .join(QString());
 }
 
