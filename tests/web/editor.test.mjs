@@ -76,11 +76,11 @@ async function downloaded(tab, saving, id) {
 }
 
 // The program's page for a puzzle file, and its --check report.
-function programPage(bytes, lang) {
+function programPage(bytes) {
   const puzzle = join(folder, "puzzle.acronym");
   writeFileSync(puzzle, bytes);
   acronym([puzzle, "--html", join(folder, "program.html")]);
-  return { page: readFileSync(join(folder, "program.html")), check: acronym(["--check", puzzle], lang) };
+  return { page: readFileSync(join(folder, "program.html")), check: acronym(["--check", puzzle]) };
 }
 
 // The field with this accessible name: its label's, or its own.

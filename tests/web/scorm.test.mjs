@@ -70,7 +70,8 @@ test("is a SCORM 1.2 package: a valid manifest, its page, and nothing it does no
   const manifest = readFileSync(join(site, "sco/imsmanifest.xml"), "utf8");
   const listed = [...manifest.matchAll(/<file href="([^"]+)"/g)].map((match) => match[1]);
   assert.deepEqual(entries.sort(), ["imsmanifest.xml", ...listed].sort());
-  assert.match(execFileSync("xmllint", ["--noout", "--schema", join(schemas, "adlcp_rootv1p2.xsd"), join(site, "sco/imsmanifest.xml")], { encoding: "utf8", stdio: ["ignore", "pipe", "pipe"] }) + "validates", /validates/);
+  // xmllint fails unless the manifest is valid.
+  execFileSync("xmllint", ["--noout", "--schema", join(schemas, "adlcp_rootv1p2.xsd"), join(site, "sco/imsmanifest.xml")], { stdio: "ignore" });
   acronym(["--html", join(folder, "page.html")]);
   assert.deepEqual(readFileSync(join(site, "sco/index.html")), readFileSync(join(folder, "page.html")));
   assert.ok(statSync(join(site, "sco/index.html")).size < 40 * 1024);
