@@ -50,7 +50,7 @@ QString exerciseData(const board::Exercise &exercise)
 
 QString resource(const QString &name)
 {
-    QFile file(QStringLiteral(":/web/") + name);
+    QFile file(QStringLiteral(":/") + name);
     file.open(QIODevice::ReadOnly);
     return QString::fromUtf8(file.readAll());
 }

@@ -13,7 +13,7 @@
 /// What the library's writers share: the parts built into the program and the templates they fill.
 namespace web::parts {
 
-/// The text of the part :/web/`name`.
+/// The text of the part :/`name`: "web/page.js", "puzzle/puzzle_file.js".
 QString resource(const QString &name);
 /// Parts one after the other, in the order given.
 QString resources(const QStringList &names);

@@ -163,7 +163,7 @@ QString ScormManifest(const board::Exercise &exercise)
     const uLong sum =
         crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(puzzle.constData()),
               static_cast<uInt>(puzzle.size()));
-    return parts::filled(parts::piecesOf(parts::resource(QStringLiteral("imsmanifest.xml"))),
+    return parts::filled(parts::piecesOf(parts::resource(QStringLiteral("web/imsmanifest.xml"))),
                          {{QStringLiteral("IDENTIFIER"),
                            QStringLiteral("acronym-%1").arg(sum, 8, 16, QChar(u'0'))},
                           {QStringLiteral("TITLE"), xmlEscaped(exercise.title)}})

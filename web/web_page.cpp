@@ -31,14 +31,14 @@ QString policy(const QString &script, const QString &style)
 }
 
 // The game page's script: the game, then its report to a learning platform that plays it.
-const QStringList gameScripts{QStringLiteral("page.js"), QStringLiteral("lms.js")};
+const QStringList gameScripts{QStringLiteral("web/page.js"), QStringLiteral("web/lms.js")};
 
 // The game's page, but for its title and its exercise.
 QStringList gamePieces()
 {
-    const QString style = parts::resource(QStringLiteral("page.css"));
+    const QString style = parts::resource(QStringLiteral("web/page.css"));
     const QString script = parts::resources(gameScripts);
-    return parts::filled(parts::piecesOf(parts::resource(QStringLiteral("page.html"))),
+    return parts::filled(parts::piecesOf(parts::resource(QStringLiteral("web/page.html"))),
                          {{QStringLiteral("POLICY"), policy(script, style)},
                           {QStringLiteral("STYLE"), style},
                           {QStringLiteral("SCRIPT"), script}});
@@ -67,18 +67,18 @@ QString WebPage(const board::Exercise &exercise)
 
 QString EditorPage()
 {
-    const QString game = parts::resource(QStringLiteral("page.html"));
+    const QString game = parts::resource(QStringLiteral("web/page.html"));
     const qsizetype board = game.indexOf(QStringLiteral("<body>\n")) + 7;
     const QString style =
-        parts::resources({QStringLiteral("page.css"), QStringLiteral("editor.css")});
+        parts::resources({QStringLiteral("web/page.css"), QStringLiteral("web/editor.css")});
     // The game to play the puzzle being made, and the program's rules and writers.
-    const QString script =
-        parts::resources({QStringLiteral("page.js"), QStringLiteral("text_encoding.js"),
-                          QStringLiteral("puzzle_file.js"), QStringLiteral("draft.js"),
-                          QStringLiteral("web_page.js"), QStringLiteral("scorm_package.js"),
-                          QStringLiteral("sheets.js"), QStringLiteral("editor_window.js")});
+    const QString script = parts::resources(
+        {QStringLiteral("web/page.js"), QStringLiteral("puzzle/text_encoding.js"),
+         QStringLiteral("puzzle/puzzle_file.js"), QStringLiteral("editor/draft.js"),
+         QStringLiteral("web/web_page.js"), QStringLiteral("web/scorm_package.js"),
+         QStringLiteral("sheets/sheets.js"), QStringLiteral("editor/editor_window.js")});
     return parts::filled(
-               parts::piecesOf(parts::resource(QStringLiteral("editor.html"))),
+               parts::piecesOf(parts::resource(QStringLiteral("web/editor.html"))),
                {{QStringLiteral("POLICY"), policy(script, style)},
                 {QStringLiteral("STYLE"), style},
                 {QStringLiteral("SCRIPT"), script},
@@ -88,7 +88,7 @@ QString EditorPage()
                  parts::scriptData(QJsonDocument(QJsonArray::fromStringList(gamePieces())))},
                 {QStringLiteral("MANIFEST"),
                  parts::scriptData(QJsonDocument(QJsonArray::fromStringList(
-                     parts::piecesOf(parts::resource(QStringLiteral("imsmanifest.xml"))))))}})
+                     parts::piecesOf(parts::resource(QStringLiteral("web/imsmanifest.xml"))))))}})
         .join(QString());
 }
 
