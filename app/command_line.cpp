@@ -1,0 +1,176 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#include "command_line.h"
+
+#include "content.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace app {
+
+namespace {
+
+// Without a platform chosen, Linux opens windows on X11 or Wayland, and Qt aborts without either.
+bool hasDisplay()
+{
+#ifdef Q_OS_LINUX
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+// The options, described in the language of the translations installed when it is made.
+struct CommandLine
+{
+    QCommandLineParser parser;
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption screenshot{
+        QStringLiteral("screenshot"),
+        QCoreApplication::translate(
+            "acronym", "Render the window as it first appears into FILE (PNG), then exit. "
+                       "Needs no display."),
+        QCoreApplication::translate("acronym", "FILE")};
+    QCommandLineOption worksheet{
+        QStringLiteral("worksheet"),
+        QCoreApplication::translate(
+            "acronym", "Write the puzzle as an A4 worksheet to solve on paper into PDF, then exit. "
+                       "Needs no display."),
+        QCoreApplication::translate("acronym", "PDF")};
+    QCommandLineOption answers{
+        QStringLiteral("answers"),
+        QCoreApplication::translate(
+            "acronym", "Write the puzzle's answer key into PDF, then exit. Needs no display."),
+        QCoreApplication::translate("acronym", "PDF")};
+    QCommandLineOption html{
+        QStringLiteral("html"),
+        QCoreApplication::translate(
+            "acronym", "Write the puzzle as one web page that plays in any browser, offline, into "
+                       "PAGE, then exit. Needs no display."),
+        QCoreApplication::translate("acronym", "PAGE")};
+    QCommandLineOption scorm{
+        QStringLiteral("scorm"),
+        QCoreApplication::translate(
+            "acronym", "Write the puzzle as a SCORM 1.2 package for Moodle and other learning "
+                       "platforms into ZIP, then exit. Needs no display."),
+        QCoreApplication::translate("acronym", "ZIP")};
+    QCommandLineOption htmlEditor{
+        QStringLiteral("html-editor"),
+        QCoreApplication::translate(
+            "acronym", "Write the puzzle editor as one web page that makes puzzles in any browser, "
+                       "offline, into PAGE, then exit. Needs no display."),
+        QCoreApplication::translate("acronym", "PAGE")};
+    QCommandLineOption edit{
+        QStringLiteral("edit"),
+        QCoreApplication::translate("acronym",
+                                    "Open the puzzle editor, with a new puzzle or with FILE's.")};
+    QCommandLineOption check{
+        QStringLiteral("check"),
+        QCoreApplication::translate(
+            "acronym",
+            "Check the puzzle FILE, and any further FILEs, without opening a window: print "
+            "each one's answer, number of pairs and encoding, or what is wrong. Exit status "
+            "2 when any file cannot be played, 0 otherwise."),
+        QCoreApplication::translate("acronym", "FILE")};
+
+    CommandLine()
+    {
+        parser.setApplicationDescription(QString::fromStdString(board::BuiltInExercise().caption));
+        parser.addOption(screenshot);
+        parser.addOption(worksheet);
+        parser.addOption(answers);
+        parser.addOption(html);
+        parser.addOption(scorm);
+        parser.addOption(htmlEditor);
+        parser.addOption(edit);
+        parser.addOption(check);
+        parser.addPositionalArgument(
+            QCoreApplication::translate("acronym", "FILE"),
+            QCoreApplication::translate("acronym", "A puzzle file to play instead of the built-in "
+                                                   "puzzle; the README describes the format."),
+            QCoreApplication::translate("acronym", "[FILE]"));
+    }
+
+    // Help, version and mistakes are for the terminal: answered here, they end the program.
+    bool answersAtOnce() const
+    {
+        return parser.isSet(help) || parser.isSet(version) ||
+               parser.isSet(QStringLiteral("help-all"));
+    }
+
+    // The worksheet, the answer key and the web pages are written without a window.
+    bool writesFiles() const
+    {
+        return writesSheets() || parser.isSet(html) || parser.isSet(scorm) || writesEditor();
+    }
+    // The sheets need fonts, and so a GUI application; the pages are text.
+    bool writesSheets() const { return parser.isSet(worksheet) || parser.isSet(answers); }
+    bool writesEditor() const { return parser.isSet(htmlEditor); }
+};
+
+Mode modeOf(const CommandLine &line, bool understood)
+{
+    if (!understood || line.answersAtOnce() || line.parser.isSet(line.check)) {
+        return Mode::Terminal;
+    }
+    if (line.writesFiles()) {
+        return line.writesSheets() ? Mode::Files : Mode::Pages;
+    }
+    if (line.parser.isSet(line.screenshot)) {
+        return Mode::Screenshot;
+    }
+    return hasDisplay() ? Mode::Window : Mode::Terminal;
+}
+
+// The option's value when it is given.
+std::optional<QString> valueOf(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    return parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
+}
+
+} // namespace
+
+int Fail(const QString &message, int status)
+{
+    std::fprintf(stderr, "acronym: %s\n", qUtf8Printable(message));
+    return status;
+}
+
+Mode ModeOf(const QStringList &arguments)
+{
+    CommandLine line;
+    const bool understood = line.parser.parse(arguments);
+    return modeOf(line, understood);
+}
+
+Request ReadRequest(const QStringList &arguments, Mode mode)
+{
+    CommandLine line;
+    QCommandLineParser &parser = line.parser;
+    if (!parser.parse(arguments) || line.answersAtOnce()) {
+        parser.process(*QCoreApplication::instance());
+    }
+    Request request;
+    request.mode = mode;
+    request.files = parser.positionalArguments();
+    request.check = parser.isSet(line.check);
+    if (request.check) {
+        request.checked = parser.values(line.check) + request.files;
+    }
+    request.edit = parser.isSet(line.edit);
+    request.screenshot = valueOf(parser, line.screenshot);
+    request.worksheet = valueOf(parser, line.worksheet);
+    request.answers = valueOf(parser, line.answers);
+    request.html = valueOf(parser, line.html);
+    request.scorm = valueOf(parser, line.scorm);
+    request.htmlEditor = valueOf(parser, line.htmlEditor);
+    return request;
+}
+
+} // namespace app
