@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The acronym authors
 // SPDX-License-Identifier: MIT
 
-// What the web tests share: the program, a scratch folder, Debian's Chromium, and pages opened in
-// it with every request, error and dialog noted. ACRONYM names the program; build/default's by
-// default.
+// What the web tests share: the program, a scratch folder, a browser, and pages opened in it with
+// every request, error and dialog noted. ACRONYM names the program, build/default's by default;
+// ACRONYM_BROWSER names the engine: Debian's "chromium" (the default) or "firefox" (firefox-esr,
+// over WebDriver BiDi).
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { mkdtempSync, readFileSync } from "node:fs";
+import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync } from "node:fs";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
@@ -27,20 +28,52 @@ export function acronym(args, lang = "C.UTF-8") {
 // A table of tests/, as both the program's tests and these read it.
 export const table = (path) => JSON.parse(readFileSync(join(root, "tests", path), "utf8"));
 
-export let browser;
-before(async () => {
-  browser = await puppeteer.launch({
+export const engine = process.env.ACRONYM_BROWSER ?? "chromium";
+const engines = {
+  chromium: {
     executablePath: "/usr/bin/chromium",
     args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking", "--disable-component-update", "--disable-sync"],
-  });
+  },
+  firefox: { browser: "firefox", executablePath: "/usr/bin/firefox-esr", extraPrefsFirefox: { "browser.download.alwaysOpenPanel": false } },
+};
+
+export let browser;
+before(async () => {
+  assert.ok(engine in engines, `ACRONYM_BROWSER: no engine "${engine}"`);
+  browser = await puppeteer.launch(engines[engine]);
 });
 after(() => browser?.close());
 
-// Opens a page in a browser context of its own, so with storage of its own, noting every request
-// besides its own, every policy violation, every error and every dialog, which is dismissed
-// unless `answer` takes it.
+// A browser context of its own, so with storage of its own, whose downloads land in a folder of
+// their own: `next` waits for the next one to be whole and gives its name and bytes.
+export async function newContext() {
+  const into = mkdtempSync(join(folder, "downloads-"));
+  const context = await browser.createBrowserContext({ downloadBehavior: { policy: "allow", downloadPath: into } });
+  // Each engine writes a download under a name of its own until it is whole; a download is
+  // taken once the folder holds no such name and has stood still for a moment.
+  const unfinished = (name) => /\.(crdownload|part)$/.test(name);
+  const next = async () => {
+    for (let before = "", waited = 0; ; waited += 50) {
+      assert.ok(waited < 10000, `no download whole after 10 s: ${readdirSync(into)}`);
+      await new Promise((resolve) => setTimeout(resolve, 50));
+      const names = readdirSync(into);
+      const now = names.some(unfinished) ? "" : names.map((name) => `${name} ${statSync(join(into, name)).size}`).join();
+      if (now && now === before) {
+        const bytes = readFileSync(join(into, names[0]));
+        rmSync(join(into, names[0]));
+        return { name: names[0], bytes };
+      }
+      before = now;
+    }
+  };
+  return { context, downloads: { next } };
+}
+
+// Opens a page in a context of its own, noting every request besides its own, every policy
+// violation, every error and every dialog, which is dismissed unless `answer` takes it.
 export async function open(path, { viewport = { width: 1000, height: 800 }, answer } = {}) {
-  const tab = await (await browser.createBrowserContext()).newPage();
+  const { context, downloads } = await newContext();
+  const tab = await context.newPage();
   const trouble = [];
   tab.on("request", (request) => request.url() !== pathToFileURL(path).href && trouble.push(`request ${request.url()}`));
   tab.on("dialog", async (dialog) => {
@@ -56,7 +89,7 @@ export async function open(path, { viewport = { width: 1000, height: 800 }, answ
   tab.on("pageerror", (error) => trouble.push(error.message));
   await tab.setViewport(viewport);
   await tab.goto(pathToFileURL(path).href);
-  return { tab, trouble };
+  return { tab, trouble, downloads };
 }
 
 // What axe-core finds against WCAG 2.1 A and AA.
@@ -76,6 +109,10 @@ export function assertSealed(html) {
   assert.match(html, /^<!DOCTYPE html>\n<html lang="bg">/);
 }
 
+// How far the page reaches past the width that it is shown in, its vertical scroll bar aside (Firefox
+// draws one, Chromium's headless mode none): 0 when it never scrolls sideways.
+export const sideways = (tab) => tab.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
+
 // What the learner sees: the slots, the words left, the selections and what was said.
 export const board = (tab) =>
   tab.evaluate(() => ({
@@ -90,7 +127,11 @@ export const mouse = {
   async select(tab, list, text) {
     const rows = await tab.$$(`#${list} [role=option]`);
     const texts = await Promise.all(rows.map((row) => row.evaluate((option) => option.textContent)));
-    await rows[texts.indexOf(text)].click();
+    // Scrolled into sight first, as a learner would: inside a frame, Firefox's click misses a row
+    // that it has to scroll to itself.
+    const row = rows[texts.indexOf(text)];
+    await row.evaluate((option) => option.scrollIntoView({ block: "center" }));
+    await row.click();
   },
   press: (tab, id) => tab.click(`#${id}`),
   closeEnd: (tab) => tab.click("#done-close"),
