@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QTextDocument>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <utility>
@@ -25,13 +26,20 @@ int CheckPuzzles(const QStringList &paths)
         }
         try {
             const puzzle::Puzzle puzzle = puzzle::LoadPuzzle(path);
-            std::printf("%s\n%s\n%s\n",
-                        qUtf8Printable(QCoreApplication::translate("acronym", "answer: %1")
-                                           .arg(QString::fromStdString(puzzle.exercise.answer))),
-                        qUtf8Printable(QCoreApplication::translate("acronym", "pairs: %1")
-                                           .arg(puzzle.exercise.rows.words.size())),
-                        qUtf8Printable(QCoreApplication::translate("acronym", "encoding: %1")
-                                           .arg(puzzle::EncodingName(puzzle.encoding))));
+            const board::Exercise &exercise = puzzle.exercise;
+            QStringList report{QCoreApplication::translate("acronym", "answer: %1")
+                                   .arg(QString::fromStdString(exercise.answer)),
+                               QCoreApplication::translate("acronym", "pairs: %1")
+                                   .arg(exercise.rows.words.size())};
+            // Pictures only for a file that has them.
+            if (const auto pictures = std::count_if(
+                    exercise.pictures.begin(), exercise.pictures.end(),
+                    [](const board::Picture &picture) { return !picture.bytes.empty(); })) {
+                report << QCoreApplication::translate("acronym", "pictures: %1").arg(pictures);
+            }
+            report << QCoreApplication::translate("acronym", "encoding: %1")
+                          .arg(puzzle::EncodingName(puzzle.encoding));
+            std::printf("%s\n", qUtf8Printable(report.join(u'\n')));
         } catch (const puzzle::PuzzleError &error) {
             std::fflush(stdout);
             status = Fail(QString::fromUtf8(error.what()), puzzleError);

@@ -51,6 +51,7 @@ const Exercise &BuiltInExercise()
              "на търсения акроним, а посочените редове да се изтриват."},
         // NOLINTEND(bugprone-suspicious-missing-comma)
         .path = {},
+        .pictures = {},
     };
     return exercise;
 }

@@ -20,6 +20,14 @@ struct MasterRows
     std::vector<std::string> explanationKeys;
 };
 
+/// A picture as its file holds it: the bytes, and their type: "image/jpeg", "image/png" or
+/// "image/webp". Both are empty for none.
+struct Picture
+{
+    std::string bytes;
+    std::string type;
+};
+
 /// One exercise, as the window, the worksheet and the answer key take it. Texts are UTF-8.
 struct Exercise
 {
@@ -34,6 +42,8 @@ struct Exercise
     std::vector<std::string> instructions;
     /// The file it was read from, absolute; empty for the built-in puzzle.
     std::string path;
+    /// Beside each of rows.explanations, its picture or none; empty when no explanation has one.
+    std::vector<Picture> pictures;
 };
 
 /// The built-in puzzle: nine pairs whose first letters spell the name of a Proto-Bulgarian khan.

@@ -4,9 +4,11 @@
 #include "puzzle_file.h"
 
 #include "board.h"
+#include "pictures.h"
 
 #include <QCollator>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -14,6 +16,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <numeric>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -27,6 +30,7 @@ struct Pair
     QString explanation;
     int line = 0;
     int position = 0; // among the file's pair lines, refused ones included
+    board::Picture picture;
 };
 
 [[noreturn]] void fail(const QString &fileName, int line, const QString &what)
@@ -85,7 +89,8 @@ enum class Key
     None,
     Answer,
     Title,
-    Instructions
+    Instructions,
+    Picture
 };
 
 Key keyNamed(const QString &name)
@@ -97,19 +102,45 @@ Key keyNamed(const QString &name)
         {QStringLiteral("заглавие"), Key::Title},
         {QStringLiteral("instructions"), Key::Instructions},
         {QStringLiteral("указания"), Key::Instructions},
+        {QStringLiteral("picture"), Key::Picture},
+        {QStringLiteral("картина"), Key::Picture},
     };
     return keys.value(name.toCaseFolded(), Key::None);
+}
+
+// The key of a line's text, trimmed and normalised, and the value after its colon.
+std::pair<Key, QString> keyOf(const QString &content)
+{
+    const qsizetype colon = content.indexOf(u':');
+    const Key key = colon > 0 ? keyNamed(content.first(colon).trimmed()) : Key::None;
+    return {key, key == Key::None ? QString() : content.sliced(colon + 1).trimmed()};
+}
+
+QString contentOf(const QString &line)
+{
+    return line.trimmed().normalized(QString::NormalizationForm_C);
+}
+
+// A file of over 1 MiB is taken only for its pictures.
+bool tooLarge(QByteArrayView bytes, const QStringList &lines)
+{
+    return bytes.size() > maxFileBytes &&
+           std::none_of(lines.begin(), lines.end(), [](const QString &line) {
+               return keyOf(contentOf(line)).first == Key::Picture;
+           });
 }
 
 // Reads a file line by line; each read either takes the line or throws PuzzleError.
 class Parser
 {
 public:
-    explicit Parser(QString fileName) : m_fileName(std::move(fileName)) {}
+    Parser(QString fileName, const PictureFiles &files)
+        : m_fileName(std::move(fileName)), m_files(files)
+    {}
 
     void readLine(int line, const QString &text)
     {
-        const QString content = text.trimmed().normalized(QString::NormalizationForm_C);
+        const QString content = contentOf(text);
         if (content.isEmpty() || content.startsWith(u'#')) {
             return;
         }
@@ -117,9 +148,10 @@ public:
             fail(m_fileName, line,
                  QCoreApplication::translate("puzzle", "has a control character"));
         }
-        const qsizetype colon = content.indexOf(u':');
-        const Key key = colon > 0 ? keyNamed(content.first(colon).trimmed()) : Key::None;
-        const QString value = key == Key::None ? QString() : content.sliced(colon + 1).trimmed();
+        const auto [key, value] = keyOf(content);
+        if (key != Key::Picture) {
+            m_last = {};
+        }
         switch (key) {
         case Key::Answer:
             readOnce(
@@ -139,6 +171,9 @@ public:
                      QCoreApplication::translate("puzzle", "the instruction is empty"));
             }
             m_instructions.push_back(value.toStdString());
+            break;
+        case Key::Picture:
+            readPicture(line, value);
             break;
         case Key::None:
             readPair(line, content);
@@ -204,9 +239,15 @@ public:
             exercise.rows.words.push_back(m_pairs[pair].word.toStdString());
             exercise.rows.wordKeys.push_back(std::to_string(pair));
         }
+        const bool pictured = std::any_of(m_pairs.begin(), m_pairs.end(), [](const Pair &pair) {
+            return !pair.picture.bytes.empty();
+        });
         for (const std::size_t pair : alphabetical(explanations)) {
             exercise.rows.explanations.push_back(m_pairs[pair].explanation.toStdString());
             exercise.rows.explanationKeys.push_back(std::to_string(pair));
+            if (pictured) {
+                exercise.pictures.push_back(m_pairs[pair].picture);
+            }
         }
         return exercise;
     }
@@ -232,8 +273,52 @@ private:
         once = {value, line};
     }
 
+    // A picture belongs to the pair whose line it follows, with nothing but blank and comment lines
+    // between them.
+    void readPicture(int line, const QString &value)
+    {
+        if (m_last.pairLine == 0) {
+            fail(m_fileName, line,
+                 QCoreApplication::translate("puzzle",
+                                             "a picture belongs right after the line of its pair"));
+        }
+        if (m_last.pictureLine > 0) {
+            fail(m_fileName, line,
+                 QCoreApplication::translate("puzzle", "a second picture for the pair on line %1")
+                     .arg(m_last.pairLine));
+        }
+        m_last.pictureLine = line;
+        if (value.isEmpty()) {
+            fail(m_fileName, line,
+                 QCoreApplication::translate("puzzle", "the picture line names no picture"));
+        }
+        const std::variant<PictureName, QString> name = ReadPictureName(value);
+        if (const QString *problem = std::get_if<QString>(&name)) {
+            fail(m_fileName, line, *problem);
+        }
+        const auto &named = std::get<PictureName>(name);
+        std::variant<QByteArray, QString> bytes = named.bytes;
+        if (!named.file.isEmpty()) {
+            bytes = m_files ? m_files(named.file)
+                            : QCoreApplication::translate("puzzle",
+                                                          R"(the picture file "%1" is not given)")
+                                  .arg(named.file);
+        }
+        if (const QString *problem = std::get_if<QString>(&bytes)) {
+            fail(m_fileName, line, *problem);
+        }
+        std::variant<board::Picture, QString> picture = PictureOf(std::get<QByteArray>(bytes));
+        if (const QString *problem = std::get_if<QString>(&picture)) {
+            fail(m_fileName, line, *problem);
+        }
+        if (m_last.pair) {
+            m_pairs[*m_last.pair].picture = std::move(std::get<board::Picture>(picture));
+        }
+    }
+
     void readPair(int line, const QString &content)
     {
+        m_last = {line, 0, std::nullopt};
         const int position = m_pairLines++;
         const qsizetype equals = content.indexOf(u'=');
         if (equals < 0) {
@@ -241,8 +326,11 @@ private:
                  QCoreApplication::translate(
                      "puzzle", R"(expected "word = explanation", or a key such as "title:")"));
         }
-        Pair pair{content.first(equals).trimmed(), content.sliced(equals + 1).trimmed(), line,
-                  position};
+        Pair pair{content.first(equals).trimmed(),
+                  content.sliced(equals + 1).trimmed(),
+                  line,
+                  position,
+                  {}};
         if (!pair.word.isEmpty()) {
             m_pairWords.push_back(pair);
         }
@@ -264,6 +352,7 @@ private:
             m_explanationLines, line, pair.explanation,
             QCoreApplication::translate("puzzle", R"(the explanation "%1" is already on line %2)"));
         m_pairs.push_back(std::move(pair));
+        m_last.pair = m_pairs.size() - 1;
     }
 
     // Texts count as the same when they differ in case alone. `again` has places for the text
@@ -280,7 +369,16 @@ private:
     }
 
     QString m_fileName;
+    const PictureFiles &m_files;
     std::vector<Pair> m_pairs;
+    // The pair line that a picture line may follow: the last line read, unless it was blank or a
+    // comment, was that pair's or its picture's.
+    struct
+    {
+        int pairLine = 0;
+        int pictureLine = 0;
+        std::optional<std::size_t> pair; // in m_pairs; none for a pair line that was refused
+    } m_last;
     // Every pair line with a word, refused ones too: each can still be held to its letter.
     std::vector<Pair> m_pairWords;
     int m_pairLines = 0;
@@ -311,26 +409,32 @@ QString WrongLetter(const QString &word, const QString &letter, int number)
         .arg(word, letter.toUpper(), QCoreApplication::translate("puzzle", place).arg(number));
 }
 
-Puzzle ParsePuzzle(QByteArrayView bytes, const QString &fileName)
+Puzzle ParsePuzzle(QByteArrayView bytes, const QString &fileName, const PictureFiles &files)
 {
     const DecodedText text = DecodeText(bytes);
     if (text.badLine > 0) {
         fail(fileName, text.badLine, text.problem);
     }
-    Parser parser(fileName);
+    if (tooLarge(bytes, text.lines)) {
+        fail(fileName, 0, QCoreApplication::translate("puzzle", "is larger than 1 MiB"));
+    }
+    Parser parser(fileName, files);
     for (qsizetype line = 0; line < text.lines.size(); ++line) {
         parser.readLine(static_cast<int>(line + 1), text.lines[line]);
     }
     return {parser.finish(static_cast<int>(text.lines.size())), text.encoding};
 }
 
-std::vector<Problem> FindProblems(QByteArrayView bytes)
+std::vector<Problem> FindProblems(QByteArrayView bytes, const PictureFiles &files)
 {
     const DecodedText text = DecodeText(bytes);
     if (text.badLine > 0) {
         return {{text.badLine, text.problem}};
     }
-    Parser parser{QString()};
+    if (tooLarge(bytes, text.lines)) {
+        return {{0, QCoreApplication::translate("puzzle", "is larger than 1 MiB")}};
+    }
+    Parser parser{QString(), files};
     std::vector<Problem> problems;
     for (qsizetype line = 0; line < text.lines.size(); ++line) {
         try {
@@ -358,20 +462,48 @@ QByteArray ReadPuzzleFile(const QString &path)
         fail(path, 0,
              QCoreApplication::translate("puzzle", "cannot be read: %1").arg(file.errorString()));
     }
-    QByteArray text = file.read(maxFileBytes + 1);
+    QByteArray text = file.read(maxPicturedFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         fail(path, 0,
              QCoreApplication::translate("puzzle", "cannot be read: %1").arg(file.errorString()));
     }
-    if (text.size() > maxFileBytes) {
-        fail(path, 0, QCoreApplication::translate("puzzle", "is larger than 1 MiB"));
+    if (text.size() > maxPicturedFileBytes) {
+        fail(path, 0, QCoreApplication::translate("puzzle", "is larger than 8 MiB"));
     }
     return text;
 }
 
+PictureFiles FilesBeside(const QString &path)
+{
+    return [folder = QFileInfo(path).absoluteDir()](
+               const QString &name) -> std::variant<QByteArray, QString> {
+        const QString file = folder.absoluteFilePath(name);
+        const auto unreadable = [&](const QString &why) {
+            return QCoreApplication::translate("puzzle",
+                                               R"(the picture file "%1" cannot be read: %2)")
+                .arg(name, why);
+        };
+        if (!QFileInfo(file).isFile()) {
+            return unreadable(QFileInfo::exists(file)
+                                  ? QCoreApplication::translate("puzzle", "not a regular file")
+                                  : QCoreApplication::translate("puzzle", "no such file"));
+        }
+        QFile picture(file);
+        if (!picture.open(QIODevice::ReadOnly)) {
+            return unreadable(picture.errorString());
+        }
+        // One byte more than a picture may have tells that it has too many.
+        QByteArray bytes = picture.read(maxPictureBytes + 1);
+        if (picture.error() != QFileDevice::NoError) {
+            return unreadable(picture.errorString());
+        }
+        return bytes;
+    };
+}
+
 Puzzle LoadPuzzle(const QString &path)
 {
-    Puzzle puzzle = ParsePuzzle(ReadPuzzleFile(path), path);
+    Puzzle puzzle = ParsePuzzle(ReadPuzzleFile(path), path, FilesBeside(path));
     puzzle.exercise.path = QFileInfo(path).absoluteFilePath().toStdString();
     return puzzle;
 }

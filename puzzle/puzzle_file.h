@@ -8,7 +8,9 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 #include <stdexcept>
+#include <variant>
 #include <vector>
 
 namespace puzzle {
@@ -38,6 +40,7 @@ struct Problem
 };
 
 constexpr qsizetype maxFileBytes = 1024 * 1024;
+constexpr qsizetype maxPicturedFileBytes = 8 * 1024 * 1024; // for a file with picture lines
 constexpr int minPairs = 2;
 constexpr int maxPairs = 40;
 
@@ -53,18 +56,24 @@ struct Puzzle
     Encoding encoding = Encoding::Utf8;
 };
 
+/// The bytes of a picture file that a picture line names, or why they cannot be read.
+using PictureFiles = std::function<std::variant<QByteArray, QString>(const QString &name)>;
+
 /// Reads a puzzle from the bytes of a file; `fileName` only names it in messages. The text is
 /// decoded as DecodeText decides. Blank lines and lines whose first non-blank character is '#' are
 /// ignored. A line that starts with a key and a colon sets a fact of the exercise; keys are English
 /// or Bulgarian, case aside: "answer:"/"отговор:" and "title:"/"заглавие:" at most once each,
-/// "instructions:"/"указания:" once for each paragraph. Every other line is one pair,
+/// "instructions:"/"указания:" once for each paragraph; "picture:"/"картина:" gives the pair on
+/// the line before it (blank and comment lines aside) a picture, as a data: address or a file that
+/// `files` gives, which PictureOf takes. Every other line is one pair,
 /// "word = explanation", split at the first '=', in the order of the answer's letters. Texts are
 /// trimmed and normalised to NFC. Words and explanations are each sorted in Bulgarian alphabetical
 /// order, case aside, and every key is the position of its pair in the file.
 /// Throws PuzzleError for anything else, and for fewer than 2 or more than 40 pairs, a word or an
 /// explanation given twice, an empty value, or an answer that the words' first letters do not
-/// spell.
-Puzzle ParsePuzzle(QByteArrayView bytes, const QString &fileName);
+/// spell, a file of over 1 MiB without picture lines, and a picture line that is not right after
+/// its pair's, is the pair's second, or names no picture that PictureOf takes.
+Puzzle ParsePuzzle(QByteArrayView bytes, const QString &fileName, const PictureFiles &files = {});
 
 /// Why a pair cannot stand for letter `number` (from 1) of the answer: its word does not start
 /// with `letter`.
@@ -75,13 +84,18 @@ QString WrongLetter(const QString &word, const QString &letter, int number);
 /// answer has letters, each word that does not start with its letter is a problem of its line;
 /// otherwise an answer that the first letters do not spell is a problem of the answer's line.
 /// ParsePuzzle refuses the first of them; none means that it accepts the bytes.
-std::vector<Problem> FindProblems(QByteArrayView bytes);
+std::vector<Problem> FindProblems(QByteArrayView bytes, const PictureFiles &files = {});
 
-/// Reads the bytes of the file at `path`: only a regular file, of at most 1 MiB. Throws
+/// Reads the bytes of the file at `path`: only a regular file, of at most 8 MiB. Throws
 /// PuzzleError for anything else, or when the file cannot be read.
 QByteArray ReadPuzzleFile(const QString &path);
 
-/// Reads and parses the file at `path`; a file that ReadPuzzleFile refuses is a PuzzleError too.
+/// The picture files in the folder of the puzzle file at `path`: regular files, read up to one
+/// byte more than a picture may have.
+PictureFiles FilesBeside(const QString &path);
+
+/// Reads and parses the file at `path`, its picture files beside it; a file that ReadPuzzleFile
+/// refuses is a PuzzleError too.
 Puzzle LoadPuzzle(const QString &path);
 
 } // namespace puzzle

@@ -301,6 +301,10 @@
         <source>ZIP</source>
         <translation>ZIP</translation>
     </message>
+    <message>
+        <source>pictures: %1</source>
+        <translation>картини: %1</translation>
+    </message>
 </context>
 <context>
     <name>editor</name>
@@ -418,6 +422,58 @@
     <message>
         <source>«%1» does not start with «%2», %3</source>
         <translation>«%1» не започва с «%2», %3</translation>
+    </message>
+    <message>
+        <source>a picture belongs right after the line of its pair</source>
+        <translation>картината трябва да е веднага след реда на своята двойка</translation>
+    </message>
+    <message>
+        <source>a second picture for the pair on line %1</source>
+        <translation>втора картина за двойката на ред %1</translation>
+    </message>
+    <message>
+        <source>the picture line names no picture</source>
+        <translation>редът не посочва картина</translation>
+    </message>
+    <message>
+        <source>the picture file &quot;%1&quot; is not given</source>
+        <translation>файлът на картината «%1» не е даден</translation>
+    </message>
+    <message>
+        <source>is larger than 8 MiB</source>
+        <translation>е по-голям от 8 MiB</translation>
+    </message>
+    <message>
+        <source>the picture file &quot;%1&quot; cannot be read: %2</source>
+        <translation>файлът на картината «%1» не може да се прочете: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>не е обикновен файл</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>няма такъв файл</translation>
+    </message>
+    <message>
+        <source>the picture is larger than 512 KiB</source>
+        <translation>картината е по-голяма от 512 KiB</translation>
+    </message>
+    <message>
+        <source>the picture is not a JPEG, PNG or WebP file</source>
+        <translation>картината не е файл JPEG, PNG или WebP</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, more than %3 a side</source>
+        <translation>картината е %1 × %2 пиксела, повече от %3 на страна</translation>
+    </message>
+    <message>
+        <source>the picture does not decode whole</source>
+        <translation>картината не може да се прочете цяла</translation>
+    </message>
+    <message>
+        <source>the &quot;data:&quot; address does not hold base64 bytes</source>
+        <translation>адресът «data:» не съдържа байтове в base64</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,9 @@
 
 // libFuzzer target: any bytes as a puzzle file. The reader either refuses them with a PuzzleError
 // or returns a puzzle that plays: every word matched with its own explanation, under the board's
-// rules, fills the acronym with the words' first letters in the file's order.
+// rules, fills the acronym with the words' first letters in the file's order. Its seeds in
+// seeds/puzzle_fuzz/ hold pictures, whole and cut, so that picture lines and the image readers
+// behind them are fuzzed too.
 
 #include "board.h"
 #include "invariants.h"
@@ -51,6 +53,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (pairs < puzzle::minPairs || pairs > puzzle::maxPairs || rows.explanations.size() != pairs ||
         rows.wordKeys.size() != pairs || rows.explanationKeys.size() != pairs) {
         fail("a puzzle of " + std::to_string(pairs) + " pairs");
+    }
+    if (!read.exercise.pictures.empty() && read.exercise.pictures.size() != pairs) {
+        fail(std::to_string(read.exercise.pictures.size()) + " pictures beside " +
+             std::to_string(pairs) + " explanations");
+    }
+    for (const board::Picture &picture : read.exercise.pictures) {
+        if (picture.bytes.empty() != picture.type.empty()) {
+            fail("a picture of type \"" + picture.type + "\" with " +
+                 std::to_string(picture.bytes.size()) + " bytes");
+        }
     }
 
     board::MemoryBoard columns;
