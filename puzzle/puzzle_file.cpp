@@ -109,7 +109,7 @@ Key keyNamed(const QString &name)
 }
 
 // The key of a line's text, trimmed and normalised, and the value after its colon.
-std::pair<Key, QString> keyOf(const QString &content)
+std::pair<Key, QString> lineKeyOf(const QString &content)
 {
     const qsizetype colon = content.indexOf(u':');
     const Key key = colon > 0 ? keyNamed(content.first(colon).trimmed()) : Key::None;
@@ -126,7 +126,7 @@ bool tooLarge(QByteArrayView bytes, const QStringList &lines)
 {
     return bytes.size() > maxFileBytes &&
            std::none_of(lines.begin(), lines.end(), [](const QString &line) {
-               return keyOf(contentOf(line)).first == Key::Picture;
+               return lineKeyOf(contentOf(line)).first == Key::Picture;
            });
 }
 
@@ -148,7 +148,7 @@ public:
             fail(m_fileName, line,
                  QCoreApplication::translate("puzzle", "has a control character"));
         }
-        const auto [key, value] = keyOf(content);
+        const auto [key, value] = lineKeyOf(content);
         if (key != Key::Picture) {
             m_last = {};
         }

@@ -6,6 +6,7 @@
 "use strict";
 
 const maxFileBytes = 1024 * 1024;
+const maxPicturedFileBytes = 8 * 1024 * 1024; // for a file with picture lines
 const minPairs = 2;
 const maxPairs = 40;
 
@@ -70,7 +71,25 @@ const lineKeys = new Map([
   ["заглавие", "title"],
   ["instructions", "instructions"],
   ["указания", "instructions"],
+  ["picture", "picture"],
+  ["картина", "picture"],
 ]);
+
+// The key of a line's text, trimmed and normalised, and the value after its colon.
+function lineKeyOf(content) {
+  const colon = content.indexOf(":");
+  const key = colon > 0 ? lineKeys.get(caseFolded(trimmed(content.slice(0, colon)))) : undefined;
+  return { key, value: key ? trimmed(content.slice(colon + 1)) : "" };
+}
+
+function contentOf(line) {
+  return trimmed(line).normalize("NFC");
+}
+
+// A file of over 1 MiB is taken only for its pictures.
+function tooLarge(bytes, lines) {
+  return bytes.length > maxFileBytes && !lines.some((line) => lineKeyOf(contentOf(line)).key === "picture");
+}
 
 // Why a pair cannot stand for letter `number` (from 1) of the answer.
 function wrongLetter(word, letter, number) {
@@ -79,8 +98,12 @@ function wrongLetter(word, letter, number) {
 
 // Reads a file line by line; each read either takes the line or throws PuzzleError.
 class Parser {
-  constructor(fileName) {
+  constructor(fileName, files) {
     this.fileName = fileName;
+    this.files = files; // a Map of the picture files given, by name
+    // The pair line that a picture line may follow: the last line read, unless it was blank or a
+    // comment, was that pair's or its picture's. `pair` is none for a pair line that was refused.
+    this.last = { pairLine: 0, pictureLine: 0, pair: undefined };
     this.pairs = [];
     this.pairWords = []; // every pair line with a word, refused ones too
     this.pairLines = 0;
@@ -96,16 +119,17 @@ class Parser {
   }
 
   readLine(line, text) {
-    const content = trimmed(text).normalize("NFC");
+    const content = contentOf(text);
     if (content === "" || content.startsWith("#")) {
       return;
     }
     if (hasControlCharacter(content)) {
       this.fail(line, "съдържа управляващ знак");
     }
-    const colon = content.indexOf(":");
-    const key = colon > 0 ? lineKeys.get(caseFolded(trimmed(content.slice(0, colon)))) : undefined;
-    const value = key ? trimmed(content.slice(colon + 1)) : "";
+    const { key, value } = lineKeyOf(content);
+    if (key !== "picture") {
+      this.last = { pairLine: 0, pictureLine: 0, pair: undefined };
+    }
     if (key === "answer") {
       this.readOnce(this.answer, line, value, "втори отговор; първият е на ред %1", "отговорът е празен");
     } else if (key === "title") {
@@ -115,6 +139,8 @@ class Parser {
         this.fail(line, "указанието е празно");
       }
       this.instructions.push(value);
+    } else if (key === "picture") {
+      this.readPicture(line, value);
     } else {
       this.readPair(line, content);
     }
@@ -157,9 +183,14 @@ class Parser {
       rows.words.push(this.pairs[pair].word);
       rows.wordKeys.push(String(pair));
     }
+    const pictured = this.pairs.some((pair) => pair.picture);
+    const pictures = [];
     for (const pair of alphabetical(this.pairs.map((pair) => pair.explanation))) {
       rows.explanations.push(this.pairs[pair].explanation);
       rows.explanationKeys.push(String(pair));
+      if (pictured) {
+        pictures.push(this.pairs[pair].picture ?? { bytes: new Uint8Array(), type: "" });
+      }
     }
     const title = this.title.line > 0 ? this.title.text : defaultTitle;
     return {
@@ -169,6 +200,7 @@ class Parser {
       caption: title,
       instructions: this.instructions,
       path: "",
+      pictures,
     };
   }
 
@@ -183,7 +215,42 @@ class Parser {
     Object.assign(once, { text: value, line });
   }
 
+  // A picture belongs to the pair whose line it follows, with nothing but blank and comment lines
+  // between them.
+  readPicture(line, value) {
+    if (this.last.pairLine === 0) {
+      this.fail(line, "картината трябва да е веднага след реда на своята двойка");
+    }
+    if (this.last.pictureLine > 0) {
+      this.fail(line, filledIn("втора картина за двойката на ред %1", this.last.pairLine));
+    }
+    this.last.pictureLine = line;
+    if (value === "") {
+      this.fail(line, "редът не посочва картина");
+    }
+    const name = readPictureName(value);
+    if (typeof name === "string") {
+      this.fail(line, name);
+    }
+    let bytes = name.bytes;
+    if (name.file !== undefined) {
+      bytes = !this.files ? filledIn("файлът на картината «%1» не е даден", name.file) : (this.files.get(name.file) ?? filledIn("файлът на картината «%1» не може да се прочете: %2", name.file, "няма такъв файл"));
+    }
+    if (typeof bytes === "string") {
+      this.fail(line, bytes);
+    }
+    const picture = pictureOf(bytes);
+    if (typeof picture === "string") {
+      this.fail(line, picture);
+    }
+    picture.line = line;
+    if (this.last.pair) {
+      this.last.pair.picture = picture;
+    }
+  }
+
   readPair(line, content) {
+    this.last = { pairLine: line, pictureLine: 0, pair: undefined };
     const position = this.pairLines++;
     const equals = content.indexOf("=");
     if (equals < 0) {
@@ -205,6 +272,7 @@ class Parser {
     this.remember(this.wordLines, line, pair.word, "думата «%1» вече е на ред %2");
     this.remember(this.explanationLines, line, pair.explanation, "пояснението «%1» вече е на ред %2");
     this.pairs.push(pair);
+    this.last.pair = pair;
   }
 
   // Texts count as the same when they differ in case alone.
@@ -217,26 +285,47 @@ class Parser {
   }
 }
 
-// Reads a puzzle from the bytes of a file; `fileName` only names it in messages. Returns the
-// exercise and the encoding that the text was read in; throws PuzzleError as the program refuses.
-function parsePuzzle(bytes, fileName) {
+// Reads a puzzle from the bytes of a file; `fileName` only names it in messages, and `files` is a
+// Map of the picture files given with it, by name. Returns the exercise and the encoding that the
+// text was read in; throws PuzzleError as the program refuses, but for a picture that does not
+// decode, which checkedPuzzle finds.
+function parsePuzzle(bytes, fileName, files) {
   const text = decodeText(bytes);
   if (text.badLine > 0) {
     throw new PuzzleError(fileName, text.badLine, text.problem);
   }
-  const parser = new Parser(fileName);
+  if (tooLarge(bytes, text.lines)) {
+    throw new PuzzleError(fileName, 0, "е по-голям от 1 MiB");
+  }
+  const parser = new Parser(fileName, files);
   text.lines.forEach((line, index) => parser.readLine(index + 1, line));
   return { exercise: parser.finish(text.lines.length), encoding: text.encoding };
 }
 
+// parsePuzzle, and then every picture decoded by the browser: one that does not decode whole is
+// refused at its line.
+async function checkedPuzzle(bytes, fileName, files) {
+  const read = parsePuzzle(bytes, fileName, files);
+  const pictures = read.exercise.pictures.filter((picture) => picture.line).sort((left, right) => left.line - right.line);
+  for (const picture of pictures) {
+    if (!(await decodesWhole(picture))) {
+      throw new PuzzleError(fileName, picture.line, wholeProblem);
+    }
+  }
+  return read;
+}
+
 // Every problem that keeps the bytes from being a puzzle, in the order the reader meets them:
 // each refused line, then the puzzle's as a whole. None means that parsePuzzle accepts them.
-function findProblems(bytes) {
+function findProblems(bytes, files) {
   const text = decodeText(bytes);
   if (text.badLine > 0) {
     return [{ line: text.badLine, reason: text.problem }];
   }
-  const parser = new Parser("");
+  if (tooLarge(bytes, text.lines)) {
+    return [{ line: 0, reason: "е по-голям от 1 MiB" }];
+  }
+  const parser = new Parser("", files);
   const problems = [];
   text.lines.forEach((line, index) => {
     try {
@@ -248,11 +337,11 @@ function findProblems(bytes) {
   return problems.concat(parser.wholeProblems(0));
 }
 
-// Reads the bytes of a file that the teacher chose: at most 1 MiB. Throws PuzzleError for
+// Reads the bytes of a file that the teacher chose: at most 8 MiB. Throws PuzzleError for
 // anything else, or when the file cannot be read.
 async function readPuzzleFile(file) {
-  if (file.size > maxFileBytes) {
-    throw new PuzzleError(file.name, 0, "е по-голям от 1 MiB");
+  if (file.size > maxPicturedFileBytes) {
+    throw new PuzzleError(file.name, 0, "е по-голям от 8 MiB");
   }
   try {
     return new Uint8Array(await file.arrayBuffer());

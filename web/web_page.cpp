@@ -74,9 +74,10 @@ QString EditorPage()
     // The game to play the puzzle being made, and the program's rules and writers.
     const QString script = parts::resources(
         {QStringLiteral("web/page.js"), QStringLiteral("puzzle/text_encoding.js"),
-         QStringLiteral("puzzle/puzzle_file.js"), QStringLiteral("editor/draft.js"),
-         QStringLiteral("web/web_page.js"), QStringLiteral("web/scorm_package.js"),
-         QStringLiteral("sheets/sheets.js"), QStringLiteral("editor/editor_window.js")});
+         QStringLiteral("puzzle/pictures.js"), QStringLiteral("puzzle/puzzle_file.js"),
+         QStringLiteral("editor/draft.js"), QStringLiteral("web/web_page.js"),
+         QStringLiteral("web/scorm_package.js"), QStringLiteral("sheets/sheets.js"),
+         QStringLiteral("editor/editor_window.js")});
     return parts::filled(
                parts::piecesOf(parts::resource(QStringLiteral("web/editor.html"))),
                {{QStringLiteral("POLICY"), policy(script, style)},

@@ -22,6 +22,58 @@
 
 namespace {
 
+// A picture of our own in `format`: bands of colour, or noise that no format can make small.
+QByteArray drawn(const char *format, QSize size = {320, 200}, bool noise = false)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkYellow);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, size.width() / 3, size.height(), Qt::darkRed);
+    painter.end();
+    if (noise) {
+        QRandomGenerator random(24);
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                image.setPixel(x, y, random.generate());
+            }
+        }
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A PNG whose header says it is `side` pixels square, its checksum mended: nothing beyond the
+// header need be read to refuse it.
+QByteArray claimingSide(quint32 side)
+{
+    QByteArray bytes = drawn("png");
+    qToBigEndian(side, bytes.data() + 16);
+    qToBigEndian(side, bytes.data() + 20);
+    const auto *const header = reinterpret_cast<const Bytef *>(bytes.constData() + 12);
+    qToBigEndian(static_cast<quint32>(crc32(0, header, 17)), bytes.data() + 29);
+    return bytes;
+}
+
+// The picture files of a row of the shared table, drawn as its "files" say.
+QHash<QString, QByteArray> filesOf(const QJsonObject &file)
+{
+    QHash<QString, QByteArray> files;
+    const QJsonObject specs = file["files"].toObject();
+    for (auto spec = specs.begin(); spec != specs.end(); ++spec) {
+        const QJsonObject made = spec.value().toObject();
+        const QByteArray format = made["draw"].toString().toLatin1();
+        QByteArray bytes = made.contains("text")    ? made["text"].toString().toUtf8()
+                           : made.contains("side")  ? claimingSide(made["side"].toInt())
+                           : made["noise"].toBool() ? drawn("png", {512, 512}, true)
+                                                    : drawn(format.constData());
+        files.insert(spec.key(), made["cut"].toBool() ? bytes.first(bytes.size() / 2) : bytes);
+    }
+    return files;
+}
+
 // Text in one of the encodings that teachers' editors save. windows-1251 here knows only
 // Cyrillic, ASCII and the few signs the tables use.
 QByteArray encoded(const QString &text, const QString &encoding)
@@ -55,7 +107,12 @@ QByteArray bytesOf(const QJsonObject &file)
         {"UTF-8 with BOM", "\xef\xbb\xbf"}, {"UTF-16LE", "\xff\xfe"}, {"UTF-16BE", "\xfe\xff"}};
     QByteArray bytes = marks.value(encoding);
     static const QRegularExpression raw(QStringLiteral(R"(\\x([0-9a-f]{2}))"));
-    const QString text = file["text"].toString();
+    QString text = file["text"].toString();
+    const QHash<QString, QByteArray> files = filesOf(file);
+    for (auto picture = files.begin(); picture != files.end(); ++picture) {
+        text.replace("@data:" + picture.key() + "@",
+                     "data:image/png;base64," + QString::fromLatin1(picture.value().toBase64()));
+    }
     qsizetype done = 0;
     for (const QRegularExpressionMatch &match : raw.globalMatch(text)) {
         bytes += encoded(text.sliced(done, match.capturedStart() - done), encoding);
@@ -91,8 +148,6 @@ private slots:
     void refusesBadFiles_data();
     void refusesBadFiles();
     void reproducesTheBuiltInPuzzle();
-    void readsPictures_data();
-    void readsPictures();
     void readsTheSharedFiles_data();
     void readsTheSharedFiles();
 };
@@ -119,9 +174,21 @@ void PuzzleFileTest::readsTheSharedFiles()
 {
     QFETCH(QJsonObject, file);
     QStringList seen;
+    const QTemporaryDir folder;
+    const QHash<QString, QByteArray> files = filesOf(file);
+    for (auto picture = files.begin(); picture != files.end(); ++picture) {
+        QFile out(folder.filePath(picture.key()));
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(picture.value()) == picture->size());
+    }
     try {
-        const puzzle::Puzzle read = puzzle::ParsePuzzle(bytesOf(file), QStringLiteral("t.txt"));
+        const puzzle::Puzzle read = puzzle::ParsePuzzle(
+            bytesOf(file), QStringLiteral("t.txt"), puzzle::FilesBeside(folder.filePath("t.txt")));
         const board::Exercise &exercise = read.exercise;
+        QStringList pictures;
+        for (const board::Picture &picture : exercise.pictures) {
+            pictures << (picture.type.empty() ? QStringLiteral("-")
+                                              : QString::fromStdString(picture.type).sliced(6));
+        }
         const QHash<QString, QStringList> facts{
             {"read", {puzzle::EncodingName(read.encoding)}},
             {"answer", {QString::fromStdString(exercise.answer)}},
@@ -130,7 +197,8 @@ void PuzzleFileTest::readsTheSharedFiles()
             {"words", textsOf(exercise.rows.words)},
             {"wordKeys", textsOf(exercise.rows.wordKeys)},
             {"explanations", textsOf(exercise.rows.explanations)},
-            {"explanationKeys", textsOf(exercise.rows.explanationKeys)}};
+            {"explanationKeys", textsOf(exercise.rows.explanationKeys)},
+            {"pictures", pictures}};
         QCOMPARE(exercise.caption, exercise.title);
         for (auto fact = facts.begin(); fact != facts.end(); ++fact) {
             if (file.contains(fact.key())) {
@@ -147,7 +215,8 @@ void PuzzleFileTest::readsTheSharedFiles()
             wanted << QStringLiteral("refused: %1 | %2")
                           .arg(value[0].toInt())
                           .arg(value[1].toString());
-        } else if (!QStringList{"name", "text", "encoding", "pairs", "then"}.contains(key)) {
+        } else if (!QStringList{"name", "text", "encoding", "pairs", "then", "files"}.contains(
+                       key)) {
             const QVariantList values =
                 value.isArray() ? value.toArray().toVariantList() : QVariantList{value.toVariant()};
             wanted << key + QStringLiteral(": ") + QVariant(values).toStringList().join(" | ");
@@ -227,113 +296,6 @@ void PuzzleFileTest::namesTheLetterInEnglish()
     QCOMPARE(
         puzzle::WrongLetter("ум", "д", number),
         QStringLiteral("«ум» does not start with «Д», the %1 letter of the answer").arg(place));
-}
-
-// A picture of our own in `format`: bands of colour, or noise that no format can make small.
-QByteArray drawn(const char *format, QSize size = {320, 200}, bool noise = false)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkYellow);
-    QPainter painter(&image);
-    painter.fillRect(0, 0, size.width() / 3, size.height(), Qt::darkRed);
-    painter.end();
-    if (noise) {
-        QRandomGenerator random(24);
-        for (int y = 0; y < size.height(); ++y) {
-            for (int x = 0; x < size.width(); ++x) {
-                image.setPixel(x, y, random.generate());
-            }
-        }
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
-// A PNG whose header says it is `side` pixels square, its checksum mended: nothing beyond the
-// header need be read to refuse it.
-QByteArray claimingSide(quint32 side)
-{
-    QByteArray bytes = drawn("png");
-    qToBigEndian(side, bytes.data() + 16);
-    qToBigEndian(side, bytes.data() + 20);
-    const auto *const header = reinterpret_cast<const Bytef *>(bytes.constData() + 12);
-    qToBigEndian(static_cast<quint32>(crc32(0, header, 17)), bytes.data() + 29);
-    return bytes;
-}
-
-void PuzzleFileTest::readsPictures_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("read"); // the pictures' types in the explanations' order, or the
-                                       // refusal after "t.acronym:"
-    const QString three = QStringLiteral("Аспарух = хан\nкартина: ram.jpg\n# x\n\nБаян = брат\n"
-                                         "Picture: coin.png\nВелик = ден\nКАРТИНА: rider.webp\n");
-    QTest::addRow("JPEG, PNG and WebP") << three << "png webp jpeg";
-    QTest::addRow("a data: address")
-        << "а = б\nкартина: data:image/png;base64," + QString::fromLatin1(drawn("png").toBase64()) +
-               "\nв = г\n"
-        << "png -";
-    QTest::addRow("after a key") << "а = б\nзаглавие: З\nкартина: coin.png\nв = г\n"
-                                 << "3: a picture belongs right after the line of its pair";
-    QTest::addRow("before any pair") << "картина: coin.png\nа = б\nв = г\n"
-                                     << "1: a picture belongs right after the line of its pair";
-    QTest::addRow("a second") << "а = б\nкартина: coin.png\n\nкартина: ram.jpg\nв = г\n"
-                              << "4: a second picture for the pair on line 1";
-    QTest::addRow("none named") << "а = б\nкартина:\nв = г\n"
-                                << "2: the picture line names no picture";
-    QTest::addRow("not base64") << "а = б\nкартина: data:image/png,abc\nв = г\n"
-                                << R"(2: the "data:" address does not hold base64 bytes)";
-    const QHash<QString, QString> refusals{
-        {"missing.png", R"(the picture file "missing.png" cannot be read: no such file)"},
-        {"text.jpg", "the picture is not a JPEG, PNG or WebP file"},
-        {"drawing.svg", "the picture is not a JPEG, PNG or WebP file"},
-        {"cut.jpg", "the picture does not decode whole"},
-        {"huge.png", "the picture is 20000 × 20000 pixels, more than 4096 a side"},
-        {"large.png", "the picture is larger than 512 KiB"},
-    };
-    for (auto refusal = refusals.begin(); refusal != refusals.end(); ++refusal) {
-        QTest::addRow("%s", qPrintable(refusal.key()))
-            << "а = б\nв = г\n\nкартина: " + refusal.key() + "\n"
-            << "4: " + refusal.value();
-    }
-}
-
-// Each file sits in a folder with the pictures that it names.
-void PuzzleFileTest::readsPictures()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, read);
-    const QTemporaryDir folder;
-    const QByteArray jpeg = drawn("jpeg");
-    const QHash<QString, QByteArray> files{
-        {"ram.jpg", jpeg},
-        {"coin.png", drawn("png")},
-        {"rider.webp", drawn("webp")},
-        {"text.jpg", "Аспарух\n"},
-        {"drawing.svg", R"(<svg xmlns="http://www.w3.org/2000/svg"/>)"},
-        {"cut.jpg", jpeg.first(jpeg.size() / 2)},
-        {"huge.png", claimingSide(20000)},
-        {"large.png", drawn("png", {512, 512}, true)},
-        {"t.acronym", text.toUtf8()},
-    };
-    for (auto file = files.begin(); file != files.end(); ++file) {
-        QFile out(folder.filePath(file.key()));
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file.value()) == file.value().size());
-    }
-    const QString path = folder.filePath(QStringLiteral("t.acronym"));
-    try {
-        QStringList types;
-        for (const board::Picture &picture : puzzle::LoadPuzzle(path).exercise.pictures) {
-            types << (picture.type.empty() ? QStringLiteral("-")
-                                           : QString::fromStdString(picture.type).sliced(6));
-        }
-        QCOMPARE(types.join(u' '), read);
-    } catch (const puzzle::PuzzleError &error) {
-        QCOMPARE(QString::fromUtf8(error.what()), path + ":" + read);
-    }
 }
 
 QTEST_GUILESS_MAIN(PuzzleFileTest)

@@ -27,11 +27,12 @@ function encoded(text, encoding) {
   }
   return Buffer.from(text, "utf8");
 }
-function bytesOf(file) {
+function bytesOf(file, pictures = {}) {
   const encoding = file.encoding ?? "UTF-8";
   const marks = { "UTF-8 with BOM": [0xef, 0xbb, 0xbf], "UTF-16LE": [0xff, 0xfe], "UTF-16BE": [0xfe, 0xff] };
   const parts = [Buffer.from(marks[encoding] ?? [])];
-  file.text.split(/\\x([0-9a-f]{2})/).forEach((part, index) => parts.push(index % 2 ? Buffer.from([Number.parseInt(part, 16)]) : encoded(part, encoding)));
+  const text = file.text.replace(/@data:([^@]+)@/g, (_, name) => `data:image/png;base64,${pictures[name].toString("base64")}`);
+  text.split(/\\x([0-9a-f]{2})/).forEach((part, index) => parts.push(index % 2 ? Buffer.from([Number.parseInt(part, 16)]) : encoded(part, encoding)));
   const pairs = Array.from({ length: file.pairs ?? 0 }, (_, pair) => `дума${pair} = обяснение ${pair}\n`).join("");
   return Buffer.concat([...parts, Buffer.from(pairs + (file.then ?? ""))]);
 }
@@ -46,6 +47,42 @@ async function openIn(tab, path, whole = true) {
   }
 }
 
+// The picture files of a row of the shared table, drawn by the browser as its "files" say, by name.
+async function drawnIn(tab, specs = {}) {
+  const drawn = await tab.evaluate(async (specs) => {
+    const draw = async (spec) => {
+      if ("text" in spec) return new TextEncoder().encode(spec.text);
+      const canvas = Object.assign(document.createElement("canvas"), spec.noise ? { width: 512, height: 512 } : { width: 320, height: 200 });
+      const context = canvas.getContext("2d");
+      if (spec.noise) {
+        const image = context.createImageData(canvas.width, canvas.height);
+        for (let at = 0; at < image.data.length; at += 65536) crypto.getRandomValues(image.data.subarray(at, at + 65536));
+        for (let at = 3; at < image.data.length; at += 4) image.data[at] = 255;
+        context.putImageData(image, 0, 0);
+      } else {
+        context.fillStyle = "#808000";
+        context.fillRect(0, 0, canvas.width, canvas.height);
+        context.fillStyle = "#8b0000";
+        context.fillRect(0, 0, canvas.width / 3, canvas.height);
+      }
+      const blob = await new Promise((resolve) => canvas.toBlob(resolve, `image/${spec.noise ? "png" : spec.draw}`));
+      const bytes = new Uint8Array(await blob.arrayBuffer());
+      if (spec.side) {
+        // The header claims the size, its checksum mended.
+        const view = new DataView(bytes.buffer);
+        view.setUint32(16, spec.side);
+        view.setUint32(20, spec.side);
+        view.setUint32(29, crc32(bytes.subarray(12, 29)));
+      }
+      return spec.cut ? bytes.slice(0, bytes.length / 2) : bytes;
+    };
+    const files = {};
+    for (const [name, spec] of Object.entries(specs)) files[name] = dataAddress({ bytes: await draw(spec), type: "" }).split(",")[1];
+    return files;
+  }, specs);
+  return Object.fromEntries(Object.entries(drawn).map(([name, base64]) => [name, Buffer.from(base64, "base64")]));
+}
+
 // Presses a command's button and takes what it downloads.
 async function downloaded(tab, saving, id) {
   const file = saving.next();
@@ -53,10 +90,11 @@ async function downloaded(tab, saving, id) {
   return file;
 }
 
-// The program's page for a puzzle file, and its --check report.
-function programPage(bytes) {
+// The program's page for a puzzle file with these picture files beside it, and its --check report.
+function programPage(bytes, pictures = {}) {
   const puzzle = join(folder, "puzzle.acronym");
   writeFileSync(puzzle, bytes);
+  for (const [name, picture] of Object.entries(pictures)) writeFileSync(join(folder, name), picture);
   acronym([puzzle, "--html", join(folder, "program.html")]);
   return { page: readFileSync(join(folder, "program.html")), check: acronym(["--check", puzzle]) };
 }
@@ -72,20 +110,27 @@ function entriesOf(zip) {
   return Object.fromEntries(names.map((name) => [name, execFileSync("unzip", ["-p", join(folder, "entries.zip"), name])]));
 }
 
-// What the page reads from bytes: the facts that the table names and the page that it writes, or
-// its refusal. It comes as JSON: WebDriver BiDi gives an array met twice only once.
-const readIn = async (tab, bytes) =>
+// What the page reads from bytes, with these picture files: the facts that the table names and the
+// page that it writes, or its refusal. It comes as JSON: WebDriver BiDi gives an array met twice
+// only once.
+const readIn = async (tab, bytes, pictures = {}) =>
   JSON.parse(
-    await tab.evaluate((bytes) => {
-      try {
-        const read = parsePuzzle(Uint8Array.from(bytes), "t.txt");
-        const { exercise } = read;
-        const pieces = JSON.parse(document.getElementById("page-pieces").textContent);
-        return JSON.stringify({ read: read.encoding, ...exercise, ...exercise.rows, page: webPage(exercise, pieces) });
-      } catch (error) {
-        return JSON.stringify({ refused: [error.line, error.reason] });
-      }
-    }, [...bytes]),
+    await tab.evaluate(
+      async (bytes, pictures) => {
+        try {
+          const files = new Map(Object.entries(pictures).map(([name, picture]) => [name, Uint8Array.from(atob(picture), (character) => character.charCodeAt(0))]));
+          const read = await checkedPuzzle(Uint8Array.from(bytes), "t.txt", files);
+          const { exercise } = read;
+          const pieces = JSON.parse(document.getElementById("page-pieces").textContent);
+          const types = exercise.pictures.map((picture) => picture.type.slice(6) || "-");
+          return JSON.stringify({ read: read.encoding, ...exercise, ...exercise.rows, pictures: types, page: webPage(exercise, pieces) });
+        } catch (error) {
+          return JSON.stringify({ refused: [error.line, error.reason] });
+        }
+      },
+      [...bytes],
+      Object.fromEntries(Object.entries(pictures).map(([name, picture]) => [name, picture.toString("base64")])),
+    ),
   );
 
 test("is one page under 120 KiB that loads nothing and logs nothing", async () => {
@@ -101,13 +146,14 @@ test("is one page under 120 KiB that loads nothing and logs nothing", async () =
 test("reads the shared puzzle files as the program does, and writes the program's pages for them", async () => {
   const { tab, trouble } = await open(editorPage);
   for (const file of table("puzzle/puzzle_files.json").files) {
-    const bytes = bytesOf(file);
-    const read = await readIn(tab, bytes);
-    for (const fact of ["refused", "read", "answer", "title", "instructions", "words", "wordKeys", "explanations", "explanationKeys"].filter((fact) => fact in file)) {
+    const pictures = await drawnIn(tab, file.files);
+    const bytes = bytesOf(file, pictures);
+    const read = await readIn(tab, bytes, pictures);
+    for (const fact of ["refused", "read", "answer", "title", "instructions", "words", "wordKeys", "explanations", "explanationKeys", "pictures"].filter((fact) => fact in file)) {
       assert.deepEqual(read[fact], file[fact], `${file.name}: ${fact}`);
     }
     if (!read.refused) {
-      assert.equal(read.page, programPage(bytes).page.toString("utf8"), `${file.name}: the page`);
+      assert.equal(read.page, programPage(bytes, pictures).page.toString("utf8"), `${file.name}: the page`);
     }
   }
   assert.deepEqual(trouble, []);
