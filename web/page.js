@@ -49,6 +49,7 @@ class ListBox {
     this.rows = [];
     this.current = -1;
     this.selected = -1;
+    this.selectedChanged = () => {};
     element.addEventListener("click", (event) => {
       const option = event.target.closest("[role=option]");
       if (option) {
@@ -63,16 +64,23 @@ class ListBox {
     });
   }
 
-  show(texts) {
+  // Each row's text, after its picture where `pictures` give one. A picture repeats what its
+  // text says, and so is nothing to read out.
+  show(texts, pictures = []) {
     this.rows = texts.map((text, row) => {
       const option = document.createElement("li");
       option.id = `${this.element.id}-${row}`;
       option.setAttribute("role", "option");
       option.textContent = text;
+      if (pictures[row]) {
+        const picture = Object.assign(document.createElement("img"), { src: pictures[row], alt: "", className: "thumb" });
+        option.prepend(picture);
+      }
       return option;
     });
     this.element.replaceChildren(...this.rows);
-    this.current = -1;
+    // No row is current, and none is named as the active one: the old ones are gone.
+    this.moveTo(-1);
     this.select(-1);
   }
 
@@ -102,6 +110,7 @@ class ListBox {
     if (row >= 0) {
       this.moveTo(row);
     }
+    this.selectedChanged(row);
   }
 
   moveTo(row) {
@@ -137,6 +146,16 @@ function play(exercise, watchers = []) {
   let wrongTries;
 
   byId("title").textContent = exercise.title;
+  // The chosen explanation's picture, large beside the lists.
+  const picture = byId("picture");
+  document.querySelector(".board").classList.toggle("pictured", exercise.explanations.some((row) => row.picture));
+  explanations.selectedChanged = (row) => {
+    const shown = board?.explanations[row]?.picture;
+    picture.hidden = !shown;
+    if (shown) {
+      byId("picture-image").src = shown;
+    }
+  };
   byId("instructions").replaceChildren(
     ...exercise.instructions.map((text) => {
       const paragraph = document.createElement("p");
@@ -147,7 +166,10 @@ function play(exercise, watchers = []) {
 
   const show = () => {
     words.show(board.words.map((row) => row.text));
-    explanations.show(board.explanations.map((row) => row.text));
+    explanations.show(
+      board.explanations.map((row) => row.text),
+      board.explanations.map((row) => row.picture),
+    );
     slots.replaceChildren(
       ...board.slots.map((letter) => {
         const slot = document.createElement("li");

@@ -4,6 +4,7 @@
 #include "page_parts.h"
 
 #include "board.h"
+#include "pictures.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -14,12 +15,18 @@ namespace web::parts {
 
 namespace {
 
-QJsonArray rowsOf(const std::vector<std::string> &texts, const std::vector<std::string> &keys)
+// Each row's text and key, and its picture as a data: address where `pictures` give one.
+QJsonArray rowsOf(const std::vector<std::string> &texts, const std::vector<std::string> &keys,
+                  const std::vector<board::Picture> &pictures = {})
 {
     QJsonArray rows;
     for (std::size_t row = 0; row < texts.size(); ++row) {
-        rows.append(QJsonObject{{QStringLiteral("text"), QString::fromStdString(texts[row])},
-                                {QStringLiteral("key"), board::KeyValue(keys[row])}});
+        QJsonObject object{{QStringLiteral("text"), QString::fromStdString(texts[row])},
+                           {QStringLiteral("key"), board::KeyValue(keys[row])}};
+        if (row < pictures.size() && !pictures[row].bytes.empty()) {
+            object.insert(QStringLiteral("picture"), puzzle::DataAddress(pictures[row]));
+        }
+        rows.append(object);
     }
     return rows;
 }
@@ -43,7 +50,7 @@ QString exerciseData(const board::Exercise &exercise)
         {QStringLiteral("instructions"), instructions},
         {QStringLiteral("words"), rowsOf(exercise.rows.words, exercise.rows.wordKeys)},
         {QStringLiteral("explanations"),
-         rowsOf(exercise.rows.explanations, exercise.rows.explanationKeys)},
+         rowsOf(exercise.rows.explanations, exercise.rows.explanationKeys, exercise.pictures)},
         {QStringLiteral("slots"), static_cast<int>(exercise.rows.words.size())},
     }));
 }

@@ -22,11 +22,12 @@ QString hashSource(const QString &text)
             QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toBase64()));
 }
 
-// A page that loads nothing from anywhere: only its own style and script run, by their hashes.
+// A page that loads nothing from anywhere: only its own style and script run, by their hashes, and
+// it shows only the pictures inside it.
 QString policy(const QString &script, const QString &style)
 {
-    return QStringLiteral("default-src 'none'; script-src %1; style-src %2; base-uri 'none'; "
-                          "form-action 'none'")
+    return QStringLiteral("default-src 'none'; img-src data:; script-src %1; style-src %2; "
+                          "base-uri 'none'; form-action 'none'")
         .arg(hashSource(script), hashSource(style));
 }
 

@@ -29,10 +29,12 @@ function asProgramHolds(text) {
 function exerciseData(exercise) {
   const { rows } = exercise;
   const paragraphs = exercise.instructions.length > 0 ? exercise.instructions : [...playInstructions(rows.words.length), "«Чисти» започва отначало."];
-  const rowsOf = (texts, keys) => texts.map((text, row) => ({ key: Number.parseInt(keys[row], 10), text: asProgramHolds(text) }));
+  const pictures = exercise.pictures ?? [];
+  const rowsOf = (texts, keys, pictured = []) =>
+    texts.map((text, row) => ({ key: Number.parseInt(keys[row], 10), ...(pictured[row]?.bytes.length ? { picture: dataAddress(pictured[row]) } : {}), text: asProgramHolds(text) }));
   const data = {
     answer: asProgramHolds(exercise.answer),
-    explanations: rowsOf(rows.explanations, rows.explanationKeys),
+    explanations: rowsOf(rows.explanations, rows.explanationKeys, pictures),
     instructions: paragraphs.map(asProgramHolds),
     slots: rows.words.length,
     title: asProgramHolds(exercise.title),

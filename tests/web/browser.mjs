@@ -69,13 +69,16 @@ export async function newContext() {
   return { context, downloads: { next } };
 }
 
-// Opens a page in a context of its own, noting every request besides its own, every policy
-// violation, every error and every dialog, which is dismissed unless `answer` takes it.
+// Opens a page in a context of its own, noting every request besides its own and its pictures',
+// every policy violation, every error and every dialog, which is dismissed unless `answer` takes
+// it.
 export async function open(path, { viewport = { width: 1000, height: 800 }, answer } = {}) {
   const { context, downloads } = await newContext();
   const tab = await context.newPage();
   const trouble = [];
-  tab.on("request", (request) => request.url() !== pathToFileURL(path).href && trouble.push(`request ${request.url()}`));
+  // A picture inside the page is no request to anywhere.
+  const own = (url) => url === pathToFileURL(path).href || url.startsWith("data:");
+  tab.on("request", (request) => !own(request.url()) && trouble.push(`request ${request.url()}`));
   tab.on("dialog", async (dialog) => {
     if (!answer?.(dialog)) {
       trouble.push(`${dialog.type()} ${dialog.message()}`);
@@ -92,6 +95,43 @@ export async function open(path, { viewport = { width: 1000, height: 800 }, answ
   return { tab, trouble, downloads };
 }
 
+// Picture files drawn by the browser as the shared table's "files" say, by name, in a tab of the
+// editor's page, whose script brings crc32 and dataAddress.
+export async function drawnIn(tab, specs = {}) {
+  const drawn = await tab.evaluate(async (specs) => {
+    const draw = async (spec) => {
+      if ("text" in spec) return new TextEncoder().encode(spec.text);
+      const canvas = Object.assign(document.createElement("canvas"), spec.noise ? { width: 512, height: 512 } : { width: 320, height: 200 });
+      const context = canvas.getContext("2d");
+      if (spec.noise) {
+        const image = context.createImageData(canvas.width, canvas.height);
+        for (let at = 0; at < image.data.length; at += 65536) crypto.getRandomValues(image.data.subarray(at, at + 65536));
+        for (let at = 3; at < image.data.length; at += 4) image.data[at] = 255;
+        context.putImageData(image, 0, 0);
+      } else {
+        context.fillStyle = "#808000";
+        context.fillRect(0, 0, canvas.width, canvas.height);
+        context.fillStyle = "#8b0000";
+        context.fillRect(0, 0, canvas.width / 3, canvas.height);
+      }
+      const blob = await new Promise((resolve) => canvas.toBlob(resolve, `image/${spec.noise ? "png" : spec.draw}`));
+      const bytes = new Uint8Array(await blob.arrayBuffer());
+      if (spec.side) {
+        // The header claims the size, its checksum mended.
+        const view = new DataView(bytes.buffer);
+        view.setUint32(16, spec.side);
+        view.setUint32(20, spec.side);
+        view.setUint32(29, crc32(bytes.subarray(12, 29)));
+      }
+      return spec.cut ? bytes.slice(0, bytes.length / 2) : bytes;
+    };
+    const files = {};
+    for (const [name, spec] of Object.entries(specs)) files[name] = dataAddress({ bytes: await draw(spec), type: "" }).split(",")[1];
+    return files;
+  }, specs);
+  return Object.fromEntries(Object.entries(drawn).map(([name, base64]) => [name, Buffer.from(base64, "base64")]));
+}
+
 // What axe-core finds against WCAG 2.1 A and AA.
 export async function violations(tab) {
   if (!(await tab.evaluate(() => "axe" in window))) {
@@ -102,10 +142,11 @@ export async function violations(tab) {
   );
 }
 
-// The policy of a page that the program writes: nothing from anywhere, its own parts by hash.
+// The policy of a page that the program writes: nothing from anywhere, its own parts by hash, and
+// pictures only from inside it.
 export function assertSealed(html) {
   const policy = html.match(/http-equiv="Content-Security-Policy" content="([^"]*)"/)?.[1];
-  assert.match(policy, /^default-src 'none'; script-src 'sha256-[^']+'; style-src 'sha256-[^']+'; base-uri 'none'; form-action 'none'$/);
+  assert.match(policy, /^default-src 'none'; img-src data:; script-src 'sha256-[^']+'; style-src 'sha256-[^']+'; base-uri 'none'; form-action 'none'$/);
   assert.match(html, /^<!DOCTYPE html>\n<html lang="bg">/);
 }
 

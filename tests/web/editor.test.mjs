@@ -9,7 +9,7 @@ import { execFileSync } from "node:child_process";
 import { readFileSync, readdirSync, statSync, writeFileSync } from "node:fs";
 import { join, resolve } from "node:path";
 import { test } from "node:test";
-import { acronym, assertSealed, folder, open, root, sideways, table, violations } from "./browser.mjs";
+import { acronym, assertSealed, drawnIn, folder, open, root, sideways, table, violations } from "./browser.mjs";
 
 const editorPage = join(folder, "editor.html");
 acronym(["--html-editor", editorPage]);
@@ -45,42 +45,6 @@ async function openIn(tab, path, whole = true) {
   if (whole) {
     await tab.waitForFunction(() => document.getElementById("problem-count").textContent.startsWith("Няма"));
   }
-}
-
-// The picture files of a row of the shared table, drawn by the browser as its "files" say, by name.
-async function drawnIn(tab, specs = {}) {
-  const drawn = await tab.evaluate(async (specs) => {
-    const draw = async (spec) => {
-      if ("text" in spec) return new TextEncoder().encode(spec.text);
-      const canvas = Object.assign(document.createElement("canvas"), spec.noise ? { width: 512, height: 512 } : { width: 320, height: 200 });
-      const context = canvas.getContext("2d");
-      if (spec.noise) {
-        const image = context.createImageData(canvas.width, canvas.height);
-        for (let at = 0; at < image.data.length; at += 65536) crypto.getRandomValues(image.data.subarray(at, at + 65536));
-        for (let at = 3; at < image.data.length; at += 4) image.data[at] = 255;
-        context.putImageData(image, 0, 0);
-      } else {
-        context.fillStyle = "#808000";
-        context.fillRect(0, 0, canvas.width, canvas.height);
-        context.fillStyle = "#8b0000";
-        context.fillRect(0, 0, canvas.width / 3, canvas.height);
-      }
-      const blob = await new Promise((resolve) => canvas.toBlob(resolve, `image/${spec.noise ? "png" : spec.draw}`));
-      const bytes = new Uint8Array(await blob.arrayBuffer());
-      if (spec.side) {
-        // The header claims the size, its checksum mended.
-        const view = new DataView(bytes.buffer);
-        view.setUint32(16, spec.side);
-        view.setUint32(20, spec.side);
-        view.setUint32(29, crc32(bytes.subarray(12, 29)));
-      }
-      return spec.cut ? bytes.slice(0, bytes.length / 2) : bytes;
-    };
-    const files = {};
-    for (const [name, spec] of Object.entries(specs)) files[name] = dataAddress({ bytes: await draw(spec), type: "" }).split(",")[1];
-    return files;
-  }, specs);
-  return Object.fromEntries(Object.entries(drawn).map(([name, base64]) => [name, Buffer.from(base64, "base64")]));
 }
 
 // Presses a command's button and takes what it downloads.

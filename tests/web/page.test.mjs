@@ -7,7 +7,7 @@ import assert from "node:assert/strict";
 import { readFileSync, statSync, writeFileSync } from "node:fs";
 import { join, resolve } from "node:path";
 import { test } from "node:test";
-import { acronym, assertSealed, board, folder, mouse, open, root, sideways, table, violations } from "./browser.mjs";
+import { acronym, assertSealed, board, drawnIn, folder, mouse, open, root, sideways, table, violations } from "./browser.mjs";
 
 const games = table("games/games.json");
 
@@ -95,7 +95,7 @@ test("is one small, Bulgarian page that loads nothing and shows the teacher's te
     assertSealed(html);
     const { tab, trouble } = await open(path);
     assert.deepEqual((await texts(tab)).slice(0, shows.length), shows, puzzle);
-    assert.equal(await tab.$$eval("img, b", (nodes) => nodes.length), 0, puzzle);
+    assert.equal(await tab.$$eval("img:not(#picture-image), b", (nodes) => nodes.length), 0, puzzle);
     assert.deepEqual(trouble, [], puzzle);
     await tab.close();
   }
@@ -119,5 +119,36 @@ test("axe-core finds no WCAG 2.1 AA violation, before a game and during it", asy
   await mouse.select(tab, "words", "таран");
   await tab.focus("#words");
   assert.deepEqual(await violations(tab), []);
+  await tab.close();
+});
+
+test("shows a puzzle's pictures from inside itself, the chosen one large, and plays it to its end", async () => {
+  acronym(["--html-editor", join(folder, "editor.html")]);
+  const drawing = await open(join(folder, "editor.html"));
+  const pictures = await drawnIn(drawing.tab, { "ram.jpg": { draw: "jpeg" }, "coin.png": { draw: "png" }, "rider.webp": { draw: "webp" } });
+  await drawing.tab.close();
+  for (const [name, bytes] of Object.entries(pictures)) writeFileSync(join(folder, name), bytes);
+  const puzzle = join(folder, "pictures.acronym");
+  writeFileSync(puzzle, "таран = стенобойна машина\nкартина: ram.jpg\nмонета = пари от метал\nкартина: coin.png\nконник = релефът от Мадара\nкартина: rider.webp\n");
+  const { tab, trouble } = await open(pageOf(puzzle, "pictures.html"));
+  assertSealed(readFileSync(join(folder, "pictures.html"), "utf8"));
+  const thumbs = await tab.$$eval("#explanations img", (images) => images.map((image) => [image.alt, image.complete && image.naturalWidth]));
+  assert.deepEqual(thumbs, [["", 320], ["", 320], ["", 320]]);
+  await mouse.select(tab, "explanations", "релефът от Мадара");
+  const large = await tab.$eval("#picture-image", (image) => [image.naturalWidth, Math.max(image.getBoundingClientRect().width, image.getBoundingClientRect().height)]);
+  assert.ok(large[0] === 320 && large[1] >= 200, `the chosen picture: ${large}`);
+  await tab.screenshot({ path: join(folder, "pictures.png") });
+  for (const [word, explanation] of [["конник", "релефът от Мадара"], ["монета", "пари от метал"], ["таран", "стенобойна машина"]]) {
+    await mouse.select(tab, "words", word);
+    await mouse.select(tab, "explanations", explanation);
+    await mouse.press(tab, "choose");
+  }
+  assert.equal(await tab.$eval("#done-text", (end) => end.textContent), "Браво! Акронимът е готов: «тмк».\nГрешни опити: 0.");
+  await mouse.closeEnd(tab);
+  assert.deepEqual([await violations(tab), trouble], [[], []]);
+  await tab.setViewport({ width: 360, height: 640 });
+  await mouse.press(tab, "reset");
+  await mouse.select(tab, "explanations", "пари от метал");
+  assert.deepEqual([await sideways(tab), await violations(tab)], [0, []]);
   await tab.close();
 });
