@@ -5,12 +5,16 @@
 
 #include "board.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFont>
+#include <QImage>
+#include <QImageReader>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <QUrl>
 #include <cstddef>
 #include <vector>
 
@@ -60,20 +64,46 @@ QString boxNumber(const std::string &key)
     return QString::number(board::KeyValue(key) + 1);
 }
 
-std::unique_ptr<QTextDocument> document(const QString &html)
+std::unique_ptr<QTextDocument> document()
 {
     auto sheet = std::make_unique<QTextDocument>();
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSize(12);
     sheet->setDefaultFont(font);
-    sheet->setHtml(html);
     return sheet;
+}
+
+// A picture about 3 cm high before its explanation, so that the table still reads: 113 of the
+// sheet's pixels at 96 to the inch (and at most 6 cm wide), decoded once, at 300 dots to the inch.
+constexpr int pictureHeight = 113;
+constexpr int pictureWidth = 2 * pictureHeight;
+constexpr double printScale = 300.0 / 96.0;
+
+// Explanation `row`'s picture as an image of `sheet`, and a blank after it; empty without one.
+QString pictureOf(QTextDocument &sheet, const board::Exercise &exercise, std::size_t row)
+{
+    if (row >= exercise.pictures.size() || exercise.pictures[row].bytes.empty()) {
+        return {};
+    }
+    QByteArray bytes = QByteArray::fromStdString(exercise.pictures[row].bytes);
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
+    const QSize shown =
+        reader.size().scaled(pictureWidth, pictureHeight, Qt::KeepAspectRatio).expandedTo({1, 1});
+    reader.setScaledSize(shown * printScale);
+    const QUrl name(QStringLiteral("picture:%1").arg(row));
+    sheet.addResource(QTextDocument::ImageResource, name, reader.read());
+    return QStringLiteral("<img src='%1' width='%2' height='%3'> ")
+        .arg(name.toString())
+        .arg(shown.width())
+        .arg(shown.height());
 }
 
 } // namespace
 
 std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise)
 {
+    std::unique_ptr<QTextDocument> sheet = document();
     const board::MasterRows &rows = exercise.rows;
     QString html = heading(exercise);
     for (const std::string &paragraph :
@@ -89,9 +119,9 @@ std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise)
 
     QString explanations;
     for (std::size_t row = 0; row < rows.explanations.size(); ++row) {
-        explanations +=
-            QStringLiteral("<tr><td align='center'>%1</td><td>%2</td></tr>")
-                .arg(boxNumber(rows.explanationKeys[row]), escaped(rows.explanations[row]));
+        explanations += QStringLiteral("<tr><td align='center'>%1</td><td>%2%3</td></tr>")
+                            .arg(boxNumber(rows.explanationKeys[row]),
+                                 pictureOf(*sheet, exercise, row), escaped(rows.explanations[row]));
     }
     html +=
         QStringLiteral("<h2>Пояснения</h2>") +
@@ -114,11 +144,13 @@ std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise)
         html += QStringLiteral("<tr>%1</tr><tr>%2</tr>").arg(numbers, empty);
     }
     html += QStringLiteral("</table>");
-    return document(html);
+    sheet->setHtml(html);
+    return sheet;
 }
 
 std::unique_ptr<QTextDocument> AnswerKey(const board::Exercise &exercise)
 {
+    std::unique_ptr<QTextDocument> sheet = document();
     const board::MasterRows &rows = exercise.rows;
     QString html = heading(exercise, QStringLiteral(" — отговори"));
     html += QStringLiteral("<p><b>Отговор:</b> %1</p>").arg(escaped(exercise.answer));
@@ -128,26 +160,27 @@ std::unique_ptr<QTextDocument> AnswerKey(const board::Exercise &exercise)
     for (std::size_t box = 0; box < rows.words.size(); ++box) {
         const std::string key = std::to_string(box);
         std::string word;
-        std::string explanation;
+        QString explanation;
         for (std::size_t row = 0; row < rows.words.size(); ++row) {
             if (board::KeyValue(rows.wordKeys[row]) == static_cast<int>(box)) {
                 word = rows.words[row];
             }
             if (board::KeyValue(rows.explanationKeys[row]) == static_cast<int>(box)) {
-                explanation = rows.explanations[row];
+                explanation = pictureOf(*sheet, exercise, row) + escaped(rows.explanations[row]);
             }
         }
         pairs += QStringLiteral("<tr><td align='center'>%1</td><td align='center'>%2</td>"
                                 "<td>%3</td><td>%4</td></tr>")
                      .arg(boxNumber(key), escaped(board::FirstCharacter(word)), escaped(word),
-                          escaped(explanation));
+                          explanation);
     }
     html += table({{QStringLiteral("Кутийка"), 12},
                    {QStringLiteral("Буква"), 10},
                    {QStringLiteral("Дума"), 23},
                    {QStringLiteral("Пояснение"), 55}},
                   pairs);
-    return document(html);
+    sheet->setHtml(html);
+    return sheet;
 }
 
 QString WritePdf(QTextDocument &document, const QString &path)

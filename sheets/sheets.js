@@ -26,7 +26,8 @@ function element(name, text, attributes = {}) {
 }
 
 // A table whose head row is repeated at the top of every page that it reaches. `head` holds
-// each column's heading and its share of the width, in per cent; `rows` the cells' texts.
+// each column's heading and its share of the width, in per cent; `rows` the cells' texts, or
+// nodes.
 function sheetTable(head, rows, centred = []) {
   const table = element("table");
   const headRow = table.createTHead().insertRow();
@@ -38,9 +39,25 @@ function sheetTable(head, rows, centred = []) {
   const body = table.createTBody();
   for (const cells of rows) {
     const row = body.insertRow();
-    cells.forEach((text, column) => row.append(element("td", text, centred.includes(column) ? { class: "centred" } : {})));
+    cells.forEach((content, column) => {
+      const cell = element("td", undefined, centred.includes(column) ? { class: "centred" } : {});
+      cell.append(content);
+      row.append(cell);
+    });
   }
   return table;
+}
+
+// Explanation `row`'s text, after its picture, about 3 cm high, where it has one.
+function explanationOf(exercise, row) {
+  const text = trimmed(exercise.rows.explanations[row] ?? "");
+  const picture = exercise.pictures?.[row];
+  if (!picture?.bytes.length) {
+    return text;
+  }
+  const cell = document.createDocumentFragment();
+  cell.append(element("img", undefined, { src: dataAddress(picture), alt: "", class: "sheet-picture" }), ` ${text}`);
+  return cell;
 }
 
 // Box k of the acronym is numbered k + 1: the learner counts from one.
@@ -62,7 +79,7 @@ function worksheet(exercise) {
         ["Кутийка", 12],
         ["Пояснение", 88],
       ],
-      rows.explanations.map((explanation, row) => [boxNumber(rows.explanationKeys[row]), trimmed(explanation)]),
+      rows.explanations.map((_, row) => [boxNumber(rows.explanationKeys[row]), explanationOf(exercise, row)]),
       [0],
     ),
   );
@@ -88,8 +105,8 @@ function answerKey(exercise) {
   // Box k holds the first letter of the word whose key is k; its explanation has the same key.
   const pairs = rows.words.map((_, box) => {
     const word = rows.words[rows.wordKeys.findIndex((key) => Number.parseInt(key, 10) === box)] ?? "";
-    const explanation = rows.explanations[rows.explanationKeys.findIndex((key) => Number.parseInt(key, 10) === box)] ?? "";
-    return [String(box + 1), trimmed(firstCharacter(word)), trimmed(word), trimmed(explanation)];
+    const explanation = explanationOf(exercise, rows.explanationKeys.findIndex((key) => Number.parseInt(key, 10) === box));
+    return [String(box + 1), trimmed(firstCharacter(word)), trimmed(word), explanation];
   });
   const head = [
     ["Кутийка", 12],

@@ -5,7 +5,9 @@
 #include "content.h"
 #include "sheets.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -76,6 +78,7 @@ private slots:
     void answerKeyIsComplete_data();
     void answerKeyIsComplete();
     void writesWholeOrNothing();
+    void showsEachPicture();
 
 private:
     QTemporaryDir m_folder;
@@ -182,6 +185,40 @@ void SheetsTest::writesWholeOrNothing()
     const QString error = sheets::WritePdf(*sheets::Worksheet(board::BuiltInExercise()), path);
     QVERIFY2(error.contains(path), qPrintable(error));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"plain"});
+}
+
+// Each sheet holds each explanation's picture once, about 3 cm high.
+void SheetsTest::showsEachPicture()
+{
+    board::Exercise exercise = board::BuiltInExercise();
+    exercise.pictures.resize(exercise.rows.explanations.size());
+    for (const auto &[row, format] : {std::pair{0, "jpeg"}, {4, "png"}, {8, "webp"}}) {
+        QImage image(400, 300, QImage::Format_RGB32);
+        image.fill(Qt::darkRed);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format));
+        exercise.pictures[row] = {bytes.toStdString(), std::string("image/") + format};
+    }
+    const QTemporaryDir folder;
+    for (const auto &make : {&sheets::Worksheet, &sheets::AnswerKey}) {
+        const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
+        QCOMPARE(sheets::WritePdf(*make(exercise), path), QString());
+        QProcess lister;
+        lister.start("pdfimages", {"-list", path});
+        QVERIFY(lister.waitForFinished() && lister.exitCode() == 0);
+        // After two lines of heading, one line a picture: its page, number, type, width, height,
+        // and further on its dots to the inch across and down.
+        const QStringList lines = QString::fromUtf8(lister.readAllStandardOutput())
+                                      .split(u'\n', Qt::SkipEmptyParts)
+                                      .sliced(2);
+        QCOMPARE(lines.size(), 3);
+        for (const QString &line : lines) {
+            const QStringList fields = line.simplified().split(u' ');
+            const double centimetres = fields[4].toDouble() / fields[13].toDouble() * 2.54;
+            QVERIFY2(centimetres > 2.5 && centimetres < 3.5, qPrintable(line));
+        }
+    }
 }
 
 QTEST_MAIN(SheetsTest)

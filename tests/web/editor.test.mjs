@@ -288,6 +288,15 @@ test("prints the worksheet with the program's words, explanations and boxes, and
   }
   assert.ok(page.includes(" 1 2 3 4 5 6 7 8 9 ") && program.includes(" 1 2 3 4 5 6 7 8 9 "));
   assert.ok(!page.includes("Тервел"));
+  // A pair's picture stands before its explanation on both sheets, as the program prints it.
+  const pictures = await drawnIn(tab, { "coin.png": { draw: "png" } });
+  const pictured = bytesOf({ text: "а = б\nкартина: @data:coin.png@\nв = г\n" }, pictures);
+  const shown = await tab.evaluate((bytes) => {
+    const { exercise } = parsePuzzle(Uint8Array.from(bytes), "t.txt");
+    const cells = (sheet) => sheet.flatMap((part) => [...(part.querySelectorAll?.("td") ?? [])]);
+    return [worksheet(exercise), answerKey(exercise)].map((sheet) => cells(sheet).filter((cell) => cell.querySelector("img.sheet-picture[src^='data:image/png']")).map((cell) => cell.textContent));
+  }, [...pictured]);
+  assert.deepEqual(shown, [[" б"], [" б"]]);
   await tab.close();
 });
 
