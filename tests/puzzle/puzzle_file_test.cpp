@@ -61,15 +61,15 @@ QByteArray claimingSide(quint32 side)
 QHash<QString, QByteArray> filesOf(const QJsonObject &file)
 {
     QHash<QString, QByteArray> files;
-    const QJsonObject specs = file["files"].toObject();
-    for (auto spec = specs.begin(); spec != specs.end(); ++spec) {
-        const QJsonObject made = spec.value().toObject();
+    const QJsonObject recipes = file["files"].toObject();
+    for (auto recipe = recipes.begin(); recipe != recipes.end(); ++recipe) {
+        const QJsonObject made = recipe.value().toObject();
         const QByteArray format = made["draw"].toString().toLatin1();
         QByteArray bytes = made.contains("text")    ? made["text"].toString().toUtf8()
                            : made.contains("side")  ? claimingSide(made["side"].toInt())
                            : made["noise"].toBool() ? drawn("png", {512, 512}, true)
                                                     : drawn(format.constData());
-        files.insert(spec.key(), made["cut"].toBool() ? bytes.first(bytes.size() / 2) : bytes);
+        files.insert(recipe.key(), made["cut"].toBool() ? bytes.first(bytes.size() / 2) : bytes);
     }
     return files;
 }

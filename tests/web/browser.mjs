@@ -97,13 +97,13 @@ export async function open(path, { viewport = { width: 1000, height: 800 }, answ
 
 // Picture files drawn by the browser as the shared table's "files" say, by name, in a tab of the
 // editor's page, whose script brings crc32 and dataAddress.
-export async function drawnIn(tab, specs = {}) {
-  const drawn = await tab.evaluate(async (specs) => {
-    const draw = async (spec) => {
-      if ("text" in spec) return new TextEncoder().encode(spec.text);
-      const canvas = Object.assign(document.createElement("canvas"), spec.noise ? { width: 512, height: 512 } : { width: 320, height: 200 });
+export async function drawnIn(tab, recipes = {}) {
+  const drawn = await tab.evaluate(async (recipes) => {
+    const draw = async (recipe) => {
+      if ("text" in recipe) return new TextEncoder().encode(recipe.text);
+      const canvas = Object.assign(document.createElement("canvas"), recipe.noise ? { width: 512, height: 512 } : { width: 320, height: 200 });
       const context = canvas.getContext("2d");
-      if (spec.noise) {
+      if (recipe.noise) {
         const image = context.createImageData(canvas.width, canvas.height);
         for (let at = 0; at < image.data.length; at += 65536) crypto.getRandomValues(image.data.subarray(at, at + 65536));
         for (let at = 3; at < image.data.length; at += 4) image.data[at] = 255;
@@ -114,21 +114,21 @@ export async function drawnIn(tab, specs = {}) {
         context.fillStyle = "#8b0000";
         context.fillRect(0, 0, canvas.width / 3, canvas.height);
       }
-      const blob = await new Promise((resolve) => canvas.toBlob(resolve, `image/${spec.noise ? "png" : spec.draw}`));
+      const blob = await new Promise((resolve) => canvas.toBlob(resolve, `image/${recipe.noise ? "png" : recipe.draw}`));
       const bytes = new Uint8Array(await blob.arrayBuffer());
-      if (spec.side) {
+      if (recipe.side) {
         // The header claims the size, its checksum mended.
         const view = new DataView(bytes.buffer);
-        view.setUint32(16, spec.side);
-        view.setUint32(20, spec.side);
+        view.setUint32(16, recipe.side);
+        view.setUint32(20, recipe.side);
         view.setUint32(29, crc32(bytes.subarray(12, 29)));
       }
-      return spec.cut ? bytes.slice(0, bytes.length / 2) : bytes;
+      return recipe.cut ? bytes.slice(0, bytes.length / 2) : bytes;
     };
     const files = {};
-    for (const [name, spec] of Object.entries(specs)) files[name] = dataAddress({ bytes: await draw(spec), type: "" }).split(",")[1];
+    for (const [name, recipe] of Object.entries(recipes)) files[name] = dataAddress({ bytes: await draw(recipe), type: "" }).split(",")[1];
     return files;
-  }, specs);
+  }, recipes);
   return Object.fromEntries(Object.entries(drawn).map(([name, base64]) => [name, Buffer.from(base64, "base64")]));
 }
 
