@@ -4,9 +4,13 @@
 #include "draft.h"
 
 #include "board.h"
-#include "puzzle_file.h"
+#include "pictures.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
 #include <algorithm>
 #include <climits>
 #include <utility>
@@ -52,7 +56,8 @@ enum Place
     Elsewhere = -1,
     Title = -2,
     Answer = -3,
-    Instructions = -4
+    Instructions = -4,
+    Picture = -5 // a picture line's key; the line's place is its row's
 };
 
 struct Written
@@ -95,6 +100,9 @@ Written written(const Draft &draft)
             file.add(noLetter, index);
         }
         file.add(row.word.trimmed() + QStringLiteral(" = ") + row.explanation.trimmed(), index);
+        if (!row.picture.isEmpty()) {
+            file.add(QStringLiteral("картина: ") + row.picture, index);
+        }
     }
     return file;
 }
@@ -107,7 +115,8 @@ Place keyOf(const QString &line, QString *value)
     const QList<std::pair<QStringList, Place>> keys{
         {{QStringLiteral("title"), QStringLiteral("заглавие")}, Title},
         {{QStringLiteral("answer"), QStringLiteral("отговор")}, Answer},
-        {{QStringLiteral("instructions"), QStringLiteral("указания")}, Instructions}};
+        {{QStringLiteral("instructions"), QStringLiteral("указания")}, Instructions},
+        {{QStringLiteral("picture"), QStringLiteral("картина")}, Picture}};
     for (const auto &[names, place] : keys) {
         if (colon > 0 && names.contains(key)) {
             *value = line.sliced(colon + 1).trimmed();
@@ -149,7 +158,8 @@ QString named(int place, const QString &reason)
 
 bool Row::isEmpty() const
 {
-    return word.trimmed().isEmpty() && explanation.trimmed().isEmpty() && notes.isEmpty();
+    return word.trimmed().isEmpty() && explanation.trimmed().isEmpty() && notes.isEmpty() &&
+           picture.isEmpty();
 }
 
 Draft WithAnswer(Draft draft, const QString &answer)
@@ -216,6 +226,7 @@ Draft WithRowMoved(Draft draft, int row, int by)
         std::swap(draft.rows[row].word, draft.rows[row + by].word);
         std::swap(draft.rows[row].explanation, draft.rows[row + by].explanation);
         std::swap(draft.rows[row].notes, draft.rows[row + by].notes);
+        std::swap(draft.rows[row].picture, draft.rows[row + by].picture);
     }
     return draft;
 }
@@ -260,10 +271,14 @@ Draft ReadDraft(const QStringList &lines)
     QStringList notes;
     bool letterless = false;
     bool seenRow = false;
+    bool afterRow = false; // nothing but blank and comment lines since the last row's
     for (const QString &line : lines) {
         const QString content = line.trimmed();
         QString value;
         const Place key = keyOf(content, &value);
+        if (key != Elsewhere) {
+            afterRow = afterRow && key == Picture && draft.rows.last().picture.isEmpty();
+        }
         if (content == noLetter) {
             letterless = true;
         } else if (content.startsWith(u'#')) {
@@ -274,17 +289,23 @@ Draft ReadDraft(const QStringList &lines)
             draft.answer = value;
         } else if (key == Instructions) {
             draft.instructions << value;
+        } else if (key == Picture && afterRow && !value.isEmpty()) {
+            draft.rows.last().picture = value;
         } else if (key != Elsewhere) {
-            // A second title or answer has no place in a draft: it is kept as a comment.
+            // A second title or answer, or a picture of no row, has no place in a draft: it is
+            // kept as a comment.
             (seenRow ? notes : draft.comments) << QStringLiteral("# ") + content;
         } else if (!content.isEmpty()) {
             const qsizetype equals = content.indexOf(u'=');
             draft.rows << Row{equals < 0 ? content : content.first(equals).trimmed(),
                               equals < 0 ? QString() : content.sliced(equals + 1).trimmed(),
-                              !letterless, notes};
+                              !letterless,
+                              notes,
+                              {}};
             notes.clear();
             letterless = false;
             seenRow = true;
+            afterRow = true;
         }
     }
     draft.comments << notes;
@@ -306,15 +327,38 @@ Draft DraftOf(const board::Exercise &exercise)
         word.word = QString::fromStdString(rows.words[row]).trimmed();
         Row &explanation = draft.rows[board::KeyValue(rows.explanationKeys[row])];
         explanation.explanation = QString::fromStdString(rows.explanations[row]);
+        if (row < exercise.pictures.size() && !exercise.pictures[row].bytes.empty()) {
+            explanation.picture = puzzle::DataAddress(exercise.pictures[row]);
+        }
     }
     return draft;
 }
 
-QStringList Problems(const Draft &draft)
+Draft WithPicturesRead(Draft draft, const puzzle::PictureFiles &files)
+{
+    for (Row &row : draft.rows) {
+        const auto name = puzzle::ReadPictureName(row.picture);
+        if (row.picture.isEmpty() || !std::holds_alternative<puzzle::PictureName>(name) ||
+            std::get<puzzle::PictureName>(name).file.isEmpty()) {
+            continue;
+        }
+        const auto bytes = files(std::get<puzzle::PictureName>(name).file);
+        if (const auto *read = std::get_if<QByteArray>(&bytes)) {
+            const auto fitted = FittedPicture(*read);
+            if (const auto *picture = std::get_if<board::Picture>(&fitted)) {
+                row.picture = puzzle::DataAddress(*picture);
+            }
+        }
+    }
+    return draft;
+}
+
+QStringList Problems(const Draft &draft, const puzzle::PictureFiles &files)
 {
     const Written file = written(draft);
     QList<std::pair<int, QString>> found; // each problem with its place
-    for (const puzzle::Problem &problem : puzzle::FindProblems(file.lines.join(u'\n').toUtf8())) {
+    for (const puzzle::Problem &problem :
+         puzzle::FindProblems(file.lines.join(u'\n').toUtf8(), files)) {
         found.append(
             {problem.line > 0 ? file.places[problem.line - 1] : Elsewhere, problem.reason});
     }
@@ -345,6 +389,46 @@ QStringList Problems(const Draft &draft)
         problems << named(place, reason);
     }
     return problems;
+}
+
+std::variant<board::Picture, QString> FittedPicture(const QByteArray &bytes)
+{
+    constexpr int side = 1024;
+    const QByteArray format = puzzle::PictureFormat(bytes);
+    auto taken = puzzle::PictureOf(bytes);
+    if (format.isEmpty()) {
+        return taken;
+    }
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    QImageReader reader(&buffer, format);
+    reader.setAutoTransform(true); // a phone's photo, upright
+    const QSize size = reader.size();
+    if (std::holds_alternative<board::Picture>(taken) && size.width() <= side &&
+        size.height() <= side) {
+        return taken;
+    }
+    if (size.width() > side || size.height() > side) {
+        reader.setScaledSize(size.scaled(side, side, Qt::KeepAspectRatio));
+    }
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        return QCoreApplication::translate("puzzle", "the picture does not decode whole");
+    }
+    // JPEG has no transparency: what shows through is white, as on paper.
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter(&flat).drawImage(0, 0, image);
+    for (const int quality : {85, 70, 50}) {
+        QByteArray jpeg;
+        QBuffer out(&jpeg);
+        QImageWriter writer(&out, "jpeg");
+        writer.setQuality(quality);
+        if (writer.write(flat) && jpeg.size() <= puzzle::maxPictureBytes) {
+            return puzzle::PictureOf(jpeg);
+        }
+    }
+    return QCoreApplication::translate("puzzle", "the picture is larger than 512 KiB");
 }
 
 } // namespace editor

@@ -4,10 +4,12 @@
 #pragma once
 
 #include "content.h"
+#include "puzzle_file.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <variant>
 
 namespace editor {
 
@@ -19,6 +21,7 @@ struct Row
     QString explanation;
     bool lettered = true;
     QStringList notes; // the comment lines before it in its file
+    QString picture;   // its explanation's: a data: address, or a file still to be read
 
     bool operator==(const Row &) const = default;
     bool isEmpty() const;
@@ -44,7 +47,8 @@ Draft WithAnswer(Draft draft, const QString &answer);
 Draft WithRowAdded(Draft draft, int row);
 /// Without `row`; a lettered row takes its letter out of the answer.
 Draft WithRowRemoved(Draft draft, int row);
-/// `row` swapped with the row `by` places away (-1 or 1); letters stay in their places.
+/// `row` swapped with the row `by` places away (-1 or 1), its picture along; letters stay in
+/// their places.
 Draft WithRowMoved(Draft draft, int row, int by);
 
 /// The letter that `row` stands for: its letter of the answer, or its word's first letter while
@@ -56,16 +60,27 @@ bool StartsRight(const Draft &draft, int row);
 QString Spelled(const Draft &draft);
 
 /// The draft as a puzzle file, in UTF-8: its comments, title, answer and instructions, then one
-/// pair a line. A row without a letter is marked by a comment line of its own.
+/// pair a line, each picture on the line after its pair. A row without a letter is marked by a
+/// comment line of its own.
 QByteArray DraftText(const Draft &draft);
 /// A draft from a file's decoded lines; it need not be a puzzle that the reader accepts. Every
 /// line is kept: a line that the draft has no place for becomes a comment.
 Draft ReadDraft(const QStringList &lines);
-/// The draft of an exercise: its rows in the answer's order.
+/// The draft of an exercise: its rows in the answer's order, with their pictures.
 Draft DraftOf(const board::Exercise &exercise);
+/// The draft with each picture that names a file that `files` gives, and that FittedPicture
+/// takes, as a data: address; the others as they were.
+Draft WithPicturesRead(Draft draft, const puzzle::PictureFiles &files);
 
 /// What the puzzle reader finds wrong with the draft, each problem named by its place: "Row 2:
-/// ...", "Answer: ...". None when the game would play it.
-QStringList Problems(const Draft &draft);
+/// ...", "Answer: ...". None when the game would play it. Pictures named by a file are read from
+/// `files`.
+QStringList Problems(const Draft &draft, const puzzle::PictureFiles &files = {});
+
+/// A picture file's bytes as a puzzle keeps them: as they are when the reader takes them and they
+/// are at most 1024 pixels a side, otherwise shrunk to 1024 pixels on the longer side and stored
+/// as JPEG, so that a phone's photo fits. Why not, for bytes that are no JPEG, PNG or WebP
+/// picture.
+std::variant<board::Picture, QString> FittedPicture(const QByteArray &bytes);
 
 } // namespace editor

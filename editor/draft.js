@@ -4,8 +4,9 @@
 // The program's puzzle editor without its window, for the editor's page: a draft is what a
 // puzzle file says, whether or not the reader accepts it yet. Every operation returns a new
 // draft. A draft is { title, instructions: [paragraph], answer, rows: [row], comments: [line] };
-// a row is { word, explanation, lettered, notes: [its file's comment lines before it] }. While
-// the answer has letters, its lettered rows stand for them in order.
+// a row is { word, explanation, lettered, notes: [its file's comment lines before it], picture:
+// its explanation's, a data: address or a file still to be read, or "" }. While the answer has
+// letters, its lettered rows stand for them in order.
 "use strict";
 
 // A row without a letter carries this comment line before it in its file.
@@ -16,7 +17,7 @@ function emptyDraft() {
 }
 
 function emptyRow(lettered = true) {
-  return { word: "", explanation: "", lettered, notes: [] };
+  return { word: "", explanation: "", lettered, notes: [], picture: "" };
 }
 
 function copyOf(draft) {
@@ -24,7 +25,7 @@ function copyOf(draft) {
 }
 
 function isEmptyRow(row) {
-  return trimmed(row.word) === "" && trimmed(row.explanation) === "" && row.notes.length === 0;
+  return trimmed(row.word) === "" && trimmed(row.explanation) === "" && row.notes.length === 0 && row.picture === "";
 }
 
 // The answer's letters, blanks aside.
@@ -41,7 +42,8 @@ function firstLetter(word) {
 }
 
 // Where each line of draftText comes from: a row's index, or one of these.
-const place = { elsewhere: -1, title: -2, answer: -3, instructions: -4 };
+// A picture line's key is `picture`; the line's place is its row's.
+const place = { elsewhere: -1, title: -2, answer: -3, instructions: -4, picture: -5 };
 
 function written(draft) {
   const file = { lines: [], places: [] };
@@ -69,6 +71,9 @@ function written(draft) {
       add(noLetter, index);
     }
     add(`${trimmed(row.word)} = ${trimmed(row.explanation)}`, index);
+    if (row.picture !== "") {
+      add(`картина: ${row.picture}`, index);
+    }
   });
   return file;
 }
@@ -81,6 +86,7 @@ function keyOf(line) {
     [["title", "заглавие"], place.title],
     [["answer", "отговор"], place.answer],
     [["instructions", "указания"], place.instructions],
+    [["picture", "картина"], place.picture],
   ].find(([names]) => colon > 0 && names.includes(key));
   return named ? { key: named[1], value: trimmed(line.slice(colon + 1)) } : { key: place.elsewhere, value: "" };
 }
@@ -161,7 +167,7 @@ function withRowMoved(draft, row, by) {
   const other = draft.rows[row + by];
   if (other) {
     const moved = draft.rows[row];
-    for (const part of ["word", "explanation", "notes"]) {
+    for (const part of ["word", "explanation", "notes", "picture"]) {
       [moved[part], other[part]] = [other[part], moved[part]];
     }
   }
@@ -207,9 +213,13 @@ function readDraft(lines) {
   let notes = [];
   let letterless = false;
   let seenRow = false;
+  let afterRow = false; // nothing but blank and comment lines since the last row's
   for (const line of lines) {
     const content = trimmed(line);
     const { key, value } = keyOf(content);
+    if (key !== place.elsewhere) {
+      afterRow = afterRow && key === place.picture && draft.rows.at(-1).picture === "";
+    }
     if (content === noLetter) {
       letterless = true;
     } else if (content.startsWith("#")) {
@@ -220,8 +230,11 @@ function readDraft(lines) {
       draft.answer = value;
     } else if (key === place.instructions) {
       draft.instructions.push(value);
+    } else if (key === place.picture && afterRow && value !== "") {
+      draft.rows.at(-1).picture = value;
     } else if (key !== place.elsewhere) {
-      // A second title or answer has no place in a draft: it is kept as a comment.
+      // A second title or answer, or a picture of no row, has no place in a draft: it is kept as
+      // a comment.
       (seenRow ? notes : draft.comments).push(`# ${content}`);
     } else if (content !== "") {
       const equals = content.indexOf("=");
@@ -230,10 +243,12 @@ function readDraft(lines) {
         explanation: equals < 0 ? "" : trimmed(content.slice(equals + 1)),
         lettered: !letterless,
         notes,
+        picture: "",
       });
       notes = [];
       letterless = false;
       seenRow = true;
+      afterRow = true;
     }
   }
   draft.comments.push(...notes);
@@ -271,4 +286,56 @@ function problemsOf(draft) {
   const fields = [place.title, place.instructions, place.answer];
   const order = (where) => (where >= 0 ? where : where === place.elsewhere ? Number.MAX_SAFE_INTEGER : fields.indexOf(where) - 3);
   return found.sort((left, right) => order(left.where) - order(right.where)).map((problem) => named(problem.where, problem.reason));
+}
+
+// The draft with each picture that names one of `files` (a Map of bytes by name), when
+// fittedPicture takes it, as a data: address; the others as they were.
+async function withPicturesRead(draft, files) {
+  draft = copyOf(draft);
+  for (const row of draft.rows) {
+    const name = row.picture === "" ? undefined : readPictureName(row.picture);
+    // A browser gives a file's name without its folder.
+    const bytes = name?.file !== undefined ? (files.get(name.file) ?? files.get(name.file.split(/[\\/]/).at(-1))) : undefined;
+    const picture = bytes ? await fittedPicture(bytes) : undefined;
+    if (typeof picture === "object") {
+      row.picture = dataAddress(picture);
+    }
+  }
+  return draft;
+}
+
+// A picture file's bytes as a puzzle keeps them: as they are when the reader takes them and they
+// are at most 1024 pixels a side, otherwise shrunk to 1024 pixels on the longer side and stored
+// as JPEG, so that a phone's photo fits. Why not, for bytes that are no JPEG, PNG or WebP picture.
+async function fittedPicture(bytes) {
+  const side = 1024;
+  const format = formatOf(bytes);
+  const taken = pictureOf(bytes);
+  if (format === "") {
+    return taken;
+  }
+  const size = sizeOf(bytes, format);
+  if (typeof taken === "object" && Math.max(...size) <= side && (await decodesWhole(taken))) {
+    return taken;
+  }
+  let image;
+  try {
+    image = await createImageBitmap(new Blob([bytes], { type: `image/${format}` }));
+  } catch {
+    return wholeProblem;
+  }
+  const scale = Math.min(1, side / Math.max(image.width, image.height));
+  const canvas = Object.assign(document.createElement("canvas"), { width: Math.round(image.width * scale), height: Math.round(image.height * scale) });
+  const context = canvas.getContext("2d");
+  // JPEG has no transparency: what shows through is white, as on paper.
+  context.fillStyle = "#fff";
+  context.fillRect(0, 0, canvas.width, canvas.height);
+  context.drawImage(image, 0, 0, canvas.width, canvas.height);
+  for (const quality of [0.85, 0.7, 0.5]) {
+    const jpeg = new Uint8Array(await (await new Promise((done) => canvas.toBlob(done, "image/jpeg", quality))).arrayBuffer());
+    if (jpeg.length <= maxPictureBytes) {
+      return pictureOf(jpeg);
+    }
+  }
+  return "картината е по-голяма от 512 KiB";
 }

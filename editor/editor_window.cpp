@@ -3,14 +3,16 @@
 
 #include "editor_window.h"
 
-#include "puzzle_file.h"
+#include "pictures.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +25,7 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUndoCommand>
 #include <functional>
 #include <utility>
@@ -296,23 +299,45 @@ void EditorWindow::showDraft(const editor::Draft &draft)
     }
     m_spelled->setText(editor::Spelled(draft));
     m_problems->clear();
-    const QStringList problems = editor::Problems(draft);
+    const QStringList problems = editor::Problems(draft, m_files);
     m_problems->addItems(problems.isEmpty() ? QStringList{tr("None: the puzzle can be played.")}
                                             : problems);
 }
 
 QList<QWidget *> EditorWindow::RowWidgets::cells() const
 {
-    return {number, letter, word, explanation, verdict};
+    return {number, letter, word, explanation, picture, unpicture, verdict};
 }
 
 void EditorWindow::addRowWidgets()
 {
     const int row = static_cast<int>(m_rows.size());
-    RowWidgets widgets{new QLabel(QString::number(row + 1)), new QLabel, new QLineEdit,
-                       new QLineEdit, new QLabel};
+    RowWidgets widgets{new QLabel(QString::number(row + 1)),
+                       new QLabel,
+                       new QLineEdit,
+                       new QLineEdit,
+                       new QToolButton,
+                       new QToolButton,
+                       new QLabel,
+                       {}};
     widgets.word->setAccessibleName(tr("Word %1").arg(row + 1));
     widgets.explanation->setAccessibleName(tr("Explanation %1").arg(row + 1));
+    widgets.picture->setAccessibleName(tr("Picture %1").arg(row + 1));
+    widgets.picture->setIconSize({48, 36});
+    widgets.picture->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    widgets.picture->setText(tr("Picture…"));
+    widgets.unpicture->setAccessibleName(tr("Remove picture %1").arg(row + 1));
+    widgets.unpicture->setText(QStringLiteral("×"));
+    widgets.unpicture->setToolTip(widgets.unpicture->accessibleName());
+    for (QToolButton *button : {widgets.picture, widgets.unpicture}) {
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->installEventFilter(this);
+    }
+    connect(widgets.picture, &QToolButton::clicked, this, [this, row] { choosePicture(row); });
+    connect(widgets.unpicture, &QToolButton::clicked, this, [this, row] {
+        setPicture(row, {});
+        m_rows[static_cast<std::size_t>(row)].picture->setFocus();
+    });
     for (QLineEdit *field : {widgets.word, widgets.explanation}) {
         field->installEventFilter(this);
         const bool isWord = field == widgets.word;
@@ -326,10 +351,12 @@ void EditorWindow::addRowWidgets()
     for (int column = 0; column < cells.size(); ++column) {
         m_rowGrid->addWidget(cells[column], row + 1, column);
     }
-    QWidget *before = m_rows.empty() ? static_cast<QWidget *>(m_answer) : m_rows.back().explanation;
+    QWidget *before = m_rows.empty() ? static_cast<QWidget *>(m_answer) : m_rows.back().unpicture;
     setTabOrder(before, widgets.word);
     setTabOrder(widgets.word, widgets.explanation);
-    setTabOrder(widgets.explanation, m_problems);
+    setTabOrder(widgets.explanation, widgets.picture);
+    setTabOrder(widgets.picture, widgets.unpicture);
+    setTabOrder(widgets.unpicture, m_problems);
     m_rows.push_back(widgets);
 }
 
@@ -355,13 +382,84 @@ void EditorWindow::showRow(int row)
     }
     widgets.verdict->setText(verdict);
     widgets.word->setAccessibleDescription(verdict);
+    if (widgets.shown != text.picture) {
+        showPicture(m_rows[static_cast<std::size_t>(row)], text.picture);
+    }
+}
+
+void EditorWindow::showPicture(RowWidgets &widgets, const QString &picture)
+{
+    widgets.shown = picture;
+    const auto name = puzzle::ReadPictureName(picture);
+    const auto *named = std::get_if<puzzle::PictureName>(&name);
+    QImage small;
+    if (named && named->file.isEmpty()) {
+        QByteArray bytes = named->bytes;
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer);
+        reader.setAutoTransform(true);
+        reader.setScaledSize(
+            reader.size().scaled(widgets.picture->iconSize(), Qt::KeepAspectRatio));
+        small = reader.read();
+    }
+    widgets.picture->setIcon(QPixmap::fromImage(small));
+    widgets.picture->setToolButtonStyle(small.isNull() ? Qt::ToolButtonTextOnly
+                                                       : Qt::ToolButtonIconOnly);
+    // A file still to be read is named; a picture, shown.
+    widgets.picture->setText(picture.isEmpty()                 ? tr("Picture…")
+                             : named && !named->file.isEmpty() ? named->file
+                                                               : tr("Picture"));
+    widgets.picture->setAccessibleDescription(
+        picture.isEmpty() ? tr("none") : (small.isNull() ? widgets.picture->text() : QString()));
+    widgets.unpicture->setEnabled(!picture.isEmpty());
+}
+
+void EditorWindow::choosePicture(int row)
+{
+    QFileDialog dialog(this, tr("Choose a picture for row %1").arg(row + 1),
+                       QFileInfo(m_path).absolutePath());
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({tr("Pictures (*.jpg *.jpeg *.png *.webp)"), tr("All files (*)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    // A phone's photo is a few MiB; what is far larger is no photo that a puzzle needs.
+    constexpr qint64 maxChosenBytes = 64 * 1024 * 1024;
+    QFile file(path);
+    QString reason;
+    std::variant<board::Picture, QString> picture = reason;
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+    } else if (file.size() > maxChosenBytes) {
+        reason = tr("the file is larger than 64 MiB");
+    } else {
+        picture = editor::FittedPicture(file.readAll());
+        if (const auto *refused = std::get_if<QString>(&picture)) {
+            reason = *refused;
+        }
+    }
+    if (!reason.isEmpty()) {
+        tell(this, QMessageBox::Warning,
+             tr(R"("%1" cannot be a picture: %2)").arg(QFileInfo(path).fileName(), reason));
+        return;
+    }
+    setPicture(row, puzzle::DataAddress(std::get<board::Picture>(picture)));
+}
+
+void EditorWindow::setPicture(int row, const QString &picture)
+{
+    editor::Draft after = m_draft;
+    after.rows[row].picture = picture;
+    change(after, Structure);
 }
 
 void EditorWindow::start(const editor::Draft &draft, const QString &path)
 {
     m_undo.clear();
-    showDraft(draft);
     m_path = path;
+    m_files = path.isEmpty() ? puzzle::PictureFiles() : puzzle::FilesBeside(path);
+    showDraft(draft);
     setWindowTitle((path.isEmpty() ? tr("New puzzle") : QFileInfo(path).fileName()) +
                    QStringLiteral("[*] — ") + tr("Puzzle editor"));
     setWindowModified(false);
@@ -375,7 +473,8 @@ bool EditorWindow::openFile(const QString &path)
         if (text.badLine > 0) {
             throw puzzle::PuzzleError(path, text.badLine, text.problem);
         }
-        start(editor::ReadDraft(text.lines), path);
+        start(editor::WithPicturesRead(editor::ReadDraft(text.lines), puzzle::FilesBeside(path)),
+              path);
         if (text.encoding != puzzle::Encoding::Utf8) {
             statusBar()->showMessage(tr("The file is in %1; saving writes it as UTF-8.")
                                          .arg(puzzle::EncodingName(text.encoding)));
@@ -395,7 +494,9 @@ void EditorWindow::editExercise(const board::Exercise &exercise)
 int EditorWindow::focusedRow() const
 {
     for (std::size_t row = 0; row < m_rows.size(); ++row) {
-        if (m_rows[row].word->hasFocus() || m_rows[row].explanation->hasFocus()) {
+        const RowWidgets &widgets = m_rows[row];
+        if (widgets.word->hasFocus() || widgets.explanation->hasFocus() ||
+            widgets.picture->hasFocus() || widgets.unpicture->hasFocus()) {
             return static_cast<int>(row);
         }
     }
@@ -461,9 +562,10 @@ bool EditorWindow::save(bool asNew)
         return false;
     }
     m_path = path;
+    m_files = puzzle::FilesBeside(path);
     m_undo.setClean();
     setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] — ") + tr("Puzzle editor"));
-    const QStringList problems = editor::Problems(m_draft);
+    const QStringList problems = editor::Problems(m_draft, m_files);
     statusBar()->showMessage(problems.isEmpty()
                                  ? tr("Saved to %1.").arg(path)
                                  : tr("Saved to %1 as a draft: it cannot be played yet. %2")
@@ -511,14 +613,14 @@ void EditorWindow::chooseFile()
 void EditorWindow::play()
 {
     try {
-        puzzle::Puzzle puzzle = puzzle::ParsePuzzle(editor::DraftText(m_draft),
-                                                    m_path.isEmpty() ? tr("New puzzle") : m_path);
+        puzzle::Puzzle puzzle = puzzle::ParsePuzzle(
+            editor::DraftText(m_draft), m_path.isEmpty() ? tr("New puzzle") : m_path, m_files);
         puzzle.exercise.path = m_path.toStdString();
         emit playAsked(puzzle.exercise);
     } catch (const puzzle::PuzzleError &) {
         tell(this, QMessageBox::Information,
              tr("The puzzle cannot be played yet:") + u'\n' +
-                 editor::Problems(m_draft).join(u'\n'));
+                 editor::Problems(m_draft, m_files).join(u'\n'));
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "content.h"
 #include "draft.h"
+#include "puzzle_file.h"
 
 #include <QMainWindow>
 #include <QUndoStack>
@@ -14,6 +15,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QToolButton;
 class QPlainTextEdit;
 class QGridLayout;
 
@@ -45,14 +47,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The widgets of one row: its number, letter, word, explanation and verdict.
+    // The widgets of one row: its number, letter, word, explanation, picture and verdict.
     struct RowWidgets
     {
         QLabel *number;
         QLabel *letter;
         QLineEdit *word;
         QLineEdit *explanation;
+        QToolButton *picture; // shows it small; pressed, chooses another
+        QToolButton *unpicture;
         QLabel *verdict;
+        QString shown; // the picture that `picture` shows
 
         QList<QWidget *> cells() const;
     };
@@ -61,11 +66,14 @@ private:
     void showDraft(const editor::Draft &draft);
     void addRowWidgets();
     void showRow(int row);
+    void showPicture(RowWidgets &widgets, const QString &picture);
     void start(const editor::Draft &draft, const QString &path);
     int focusedRow() const;
     void addRow();
     void removeRow();
     void moveRow(int by);
+    void choosePicture(int row);
+    void setPicture(int row, const QString &picture);
     bool save(bool asNew);
     bool mayDiscard();
     void newPuzzle();
@@ -84,6 +92,7 @@ private:
     bool m_lastTyping = false;
     int m_run = 0;
     QString m_path;
+    puzzle::PictureFiles m_files; // beside the file, for pictures that it names
     QLineEdit *m_title = nullptr;
     QPlainTextEdit *m_instructions = nullptr;
     QLineEdit *m_answer = nullptr;

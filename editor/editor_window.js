@@ -8,7 +8,43 @@
 "use strict";
 
 // One versioned key: what is being made, the file it came from, and the text that a file holds.
+// Where localStorage is too small for the pictures, they are kept whole in IndexedDB, and the key
+// keeps the text, marked `pictures: "indexedDB"`.
 const storageKey = "acronym.editor.1";
+
+// A phone's photo is a few MiB; what is far larger is no photo that a puzzle needs.
+const maxChosenBytes = 64 * 1024 * 1024;
+
+// IndexedDB's one store of what is kept, as a promise: `use` gets the store, and its request's
+// result is the promise's.
+function inDatabase(mode, use) {
+  return new Promise((resolve, reject) => {
+    const opening = indexedDB.open("acronym.editor", 1);
+    opening.onupgradeneeded = () => opening.result.createObjectStore("kept");
+    opening.onerror = () => reject(opening.error);
+    opening.onsuccess = () => {
+      const transaction = opening.result.transaction("kept", mode);
+      const request = use(transaction.objectStore("kept"));
+      transaction.oncomplete = () => resolve(request.result);
+      transaction.onerror = transaction.onabort = () => reject(transaction.error);
+    };
+  });
+}
+
+// The bytes of files that a teacher gives, each with its name; one too large is refused.
+async function bytesOfFiles(files) {
+  return Promise.all(
+    [...files].map(async (file) => {
+      if (formatOf(new Uint8Array(await file.slice(0, 16).arrayBuffer())) === "") {
+        return { name: file.name, bytes: await readPuzzleFile(file), picture: false };
+      }
+      if (file.size > maxChosenBytes) {
+        throw new PuzzleError(file.name, 0, "е по-голям от 64 MiB");
+      }
+      return { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()), picture: true };
+    }),
+  );
+}
 
 // Which field a change was typed into, so that one field's keystrokes undo together; changes of
 // the rows' shape are never merged.
@@ -88,14 +124,14 @@ class EditorWindow {
       byId(id).addEventListener("click", command);
     }
     byId("file").addEventListener("change", (event) => {
-      this.open(event.target.files[0]);
+      this.open([...event.target.files]);
       event.target.value = "";
     });
     document.addEventListener("dragover", (event) => event.preventDefault());
     document.addEventListener("drop", (event) => {
       event.preventDefault();
-      if (event.dataTransfer.files.length > 0 && byId("playing").hidden && this.mayDiscard()) {
-        this.open(event.dataTransfer.files[0]);
+      if (event.dataTransfer.files.length > 0 && byId("playing").hidden) {
+        this.open([...event.dataTransfer.files], true);
       }
     });
     document.addEventListener("keydown", (event) => this.press(event), true);
@@ -214,7 +250,31 @@ class EditorWindow {
       word: element("input", undefined, { type: "text", autocomplete: "off", "aria-label": `Дума ${row + 1}`, "aria-describedby": `letter-${row} verdict-${row}` }),
       explanation: element("input", undefined, { type: "text", autocomplete: "off", "aria-label": `Пояснение ${row + 1}` }),
       verdict: element("span", "", { class: "verdict", id: `verdict-${row}` }),
+      pictureCell: element("div", undefined, { class: "row-picture" }),
+      picture: element("input", undefined, { type: "file", accept: "image/jpeg,image/png,image/webp", "aria-label": `Картина ${row + 1}`, "aria-describedby": `picture-${row}` }),
+      thumb: element("img", undefined, { class: "thumb", alt: "", hidden: "" }),
+      pictureNote: element("span", "", { class: "picture-note", id: `picture-${row}` }),
+      unpicture: element("button", "×", { type: "button", "aria-label": `Махни картина ${row + 1}`, title: `Махни картина ${row + 1}`, hidden: "" }),
     };
+    cells.picture.addEventListener("change", () => {
+      const [file] = cells.picture.files;
+      cells.picture.value = "";
+      if (file) this.choosePicture(row, file);
+    });
+    cells.item.addEventListener("drop", (event) => {
+      event.preventDefault();
+      event.stopPropagation();
+      const [file] = event.dataTransfer.files;
+      if (file && document.getElementById("playing").hidden) this.choosePicture(row, file);
+    });
+    cells.unpicture.addEventListener("click", () => {
+      this.setPicture(row, "");
+      cells.picture.focus();
+    });
+    for (const part of ["picture", "unpicture"]) {
+      cells[part].addEventListener("focus", () => (this.lastRow = row));
+    }
+    cells.pictureCell.append(cells.picture, cells.thumb, cells.pictureNote, cells.unpicture);
     for (const part of ["word", "explanation"]) {
       cells[part].addEventListener("input", () => {
         const after = copyOf(this.draft);
@@ -223,7 +283,7 @@ class EditorWindow {
       });
       cells[part].addEventListener("focus", () => (this.lastRow = row));
     }
-    cells.item.append(cells.number, cells.letter, cells.word, cells.explanation, cells.verdict);
+    cells.item.append(cells.number, cells.letter, cells.word, cells.explanation, cells.pictureCell, cells.verdict);
     this.rowList.append(cells.item);
     this.rows.push(cells);
   }
@@ -246,6 +306,45 @@ class EditorWindow {
       verdict = startsRight(this.draft, row) ? "✓" : `✗ не е «${letter.toUpperCase()}»`;
     }
     cells.verdict.textContent = verdict;
+    if (cells.shown !== text.picture) {
+      // A data: address shows; a file still to be read is named.
+      cells.shown = text.picture;
+      const name = text.picture === "" ? undefined : readPictureName(text.picture);
+      const shows = name?.bytes !== undefined;
+      cells.thumb.hidden = !shows;
+      cells.thumb.src = shows ? text.picture : "";
+      cells.pictureNote.textContent = text.picture === "" ? "" : shows ? "има картина" : (name.file ?? "");
+      cells.unpicture.hidden = text.picture === "";
+    }
+  }
+
+  // Takes a file that the teacher gives a row: as its picture, or refused with the reason.
+  async choosePicture(row, file) {
+    const fail = (reason) => (this.message.textContent = `«${file.name}» не може да е картина: ${reason}`);
+    if (file.size > maxChosenBytes) {
+      fail("файлът е по-голям от 64 MiB");
+      return;
+    }
+    let picture;
+    try {
+      picture = await fittedPicture(new Uint8Array(await file.arrayBuffer()));
+    } catch (error) {
+      picture = error.message;
+    }
+    if (typeof picture === "string") {
+      fail(picture);
+      return;
+    }
+    this.message.textContent = "";
+    if (row < this.draft.rows.length) {
+      this.setPicture(row, dataAddress(picture));
+    }
+  }
+
+  setPicture(row, picture) {
+    const after = copyOf(this.draft);
+    after.rows[row].picture = picture;
+    this.change(after, structure);
   }
 
   start(draft, fileName) {
@@ -300,20 +399,32 @@ class EditorWindow {
     this.focusRow(row + by, part);
   }
 
-  async open(file) {
+  // Opens a puzzle file among `files`, its pictures taken from the others. Pictures alone go to
+  // the rows of the puzzle being made that name them; `asking` asks before a puzzle is left.
+  async open(files, asking = false) {
     try {
-      const bytes = await readPuzzleFile(file);
+      const given = await bytesOfFiles(files);
+      const pictures = new Map(given.filter((file) => file.picture).map((file) => [file.name, file.bytes]));
+      const puzzle = given.find((file) => !file.picture);
+      if (!puzzle) {
+        this.change(await withPicturesRead(this.draft, pictures), structure);
+        return;
+      }
+      if (asking && !this.mayDiscard()) {
+        return;
+      }
+      const { name, bytes } = puzzle;
       const text = decodeText(bytes);
       if (text.badLine > 0) {
-        throw new PuzzleError(file.name, text.badLine, text.problem);
+        throw new PuzzleError(name, text.badLine, text.problem);
       }
-      this.start(readDraft(text.lines), file.name);
+      this.start(await withPicturesRead(readDraft(text.lines), pictures), name);
       const notes = [];
       if (text.encoding !== "UTF-8") {
         notes.push(`Файлът е в ${text.encoding}; ще бъде запазен в UTF-8.`);
       }
       try {
-        parsePuzzle(bytes, file.name);
+        parsePuzzle(bytes, name, pictures);
       } catch (error) {
         notes.push(`Играта още не приема файла: ${error.message}`);
       }
@@ -366,11 +477,37 @@ class EditorWindow {
   }
 
   keep() {
+    const record = { draft: this.draft, fileName: this.fileName, savedText: this.savedText };
     try {
-      localStorage.setItem(storageKey, JSON.stringify({ draft: this.draft, fileName: this.fileName, savedText: this.savedText }));
+      localStorage.setItem(storageKey, JSON.stringify(record));
+      this.showKept(true);
+      return;
     } catch {
-      // A browser that keeps nothing still edits; the note on the page says where work is kept.
+      // Too large for localStorage, or a browser that keeps nothing: the text is kept here, the
+      // pictures in IndexedDB, a moment after the last change.
     }
+    const text = copyOf(record);
+    text.draft.rows.forEach((row) => (row.picture = ""));
+    Object.assign(text, { savedText: "", pictures: "indexedDB" });
+    try {
+      localStorage.setItem(storageKey, JSON.stringify(text));
+    } catch {
+      // Then nothing is kept; the line on the page says so below.
+    }
+    clearTimeout(this.keeping);
+    this.keeping = setTimeout(() => {
+      inDatabase("readwrite", (store) => store.put(record, storageKey)).then(
+        () => this.showKept(true),
+        () => this.showKept(false),
+      );
+    }, 300);
+  }
+
+  // The line that says where the puzzle is kept, and whether the browser refused its pictures.
+  showKept(whole) {
+    const line = document.getElementById("kept");
+    line.textContent = whole ? "Пъзелът се пази в този браузър, на този компютър, и не се изпраща никъде." : "Браузърът отказа да пази картините на пъзела. Текстът му се пази в този браузър.";
+    line.classList.toggle("refused", !whole);
   }
 
   // What this browser kept, when it is what this page keeps; otherwise an empty puzzle.
@@ -381,16 +518,35 @@ class EditorWindow {
     } catch {
       kept = null;
     }
-    const texts = (value) => Array.isArray(value) && value.every((text) => typeof text === "string");
-    const row = (value) => typeof value?.word === "string" && typeof value.explanation === "string" && typeof value.lettered === "boolean" && texts(value.notes);
-    const draft = kept?.draft;
-    if (typeof draft?.title !== "string" || typeof draft.answer !== "string" || !texts(draft.instructions) || !texts(draft.comments) || !Array.isArray(draft.rows) || !draft.rows.every(row) || typeof kept.savedText !== "string") {
+    if (!this.restoreFrom(kept)) {
       this.start(emptyDraft(), "");
       return;
     }
-    this.start(draft, String(kept.fileName ?? ""));
-    this.savedText = kept.savedText;
-    this.keep();
+    if (kept.pictures === "indexedDB") {
+      // The pictures come after the text, unless the teacher has begun to change it.
+      inDatabase("readonly", (store) => store.get(storageKey)).then(
+        (whole) => this.done.length === 0 && this.restoreFrom(whole),
+        () => this.showKept(false),
+      );
+    }
+  }
+
+  // Starts from a record that this page kept; false when it is not one. A row kept before rows
+  // had pictures has none.
+  restoreFrom(record) {
+    const texts = (value) => Array.isArray(value) && value.every((text) => typeof text === "string");
+    const row = (value) => typeof value?.word === "string" && typeof value.explanation === "string" && typeof value.lettered === "boolean" && texts(value.notes) && ["string", "undefined"].includes(typeof value.picture);
+    const draft = record?.draft;
+    if (typeof draft?.title !== "string" || typeof draft.answer !== "string" || !texts(draft.instructions) || !texts(draft.comments) || !Array.isArray(draft.rows) || !draft.rows.every(row) || typeof record.savedText !== "string") {
+      return false;
+    }
+    draft.rows.forEach((value) => (value.picture ??= ""));
+    this.start(draft, String(record.fileName ?? ""));
+    this.savedText = record.savedText;
+    if (record.pictures !== "indexedDB") {
+      this.keep();
+    }
+    return true;
   }
 }
 

@@ -12,10 +12,7 @@
 
 namespace puzzle {
 
-namespace {
-
-// The format that a picture's first bytes name, as Qt's image readers call it; empty for none.
-QByteArray formatOf(QByteArrayView bytes)
+QByteArray PictureFormat(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xFF\xD8\xFF")) {
         return "jpeg";
@@ -28,6 +25,8 @@ QByteArray formatOf(QByteArrayView bytes)
     }
     return {};
 }
+
+namespace {
 
 // Whether the bytes end where their format says: a JPEG with its end-of-image marker, a PNG with
 // its end chunk, a WebP at the length that its header gives. Decoders show a picture that was cut
@@ -50,7 +49,7 @@ std::variant<board::Picture, QString> PictureOf(QByteArrayView bytes)
     if (bytes.size() > maxPictureBytes) {
         return QCoreApplication::translate("puzzle", "the picture is larger than 512 KiB");
     }
-    const QByteArray format = formatOf(bytes);
+    const QByteArray format = PictureFormat(bytes);
     if (format.isEmpty()) {
         return QCoreApplication::translate("puzzle", "the picture is not a JPEG, PNG or WebP file");
     }

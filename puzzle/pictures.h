@@ -17,6 +17,10 @@ namespace puzzle {
 constexpr qsizetype maxPictureBytes = 512 * 1024;
 constexpr int maxPictureSide = 4096;
 
+/// The format that a picture's first bytes name, as Qt's image readers call it ("jpeg", "png",
+/// "webp"); empty for any other kind of file.
+QByteArray PictureFormat(QByteArrayView bytes);
+
 /// The picture that `bytes` hold, or why they are none that a puzzle takes: another kind of file
 /// (JPEG, PNG and WebP are known by their bytes, never by a name), more than 512 KiB, more than
 /// 4096 pixels a side, or a picture that does not decode whole. Sizes are checked before anything

@@ -175,6 +175,42 @@
         <source>&amp;Down</source>
         <translation>На&amp;долу</translation>
     </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Картина %1</translation>
+    </message>
+    <message>
+        <source>Picture…</source>
+        <translation>Картина…</translation>
+    </message>
+    <message>
+        <source>Remove picture %1</source>
+        <translation>Махни картина %1</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Картина</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>няма</translation>
+    </message>
+    <message>
+        <source>Choose a picture for row %1</source>
+        <translation>Избери картина за ред %1</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.webp)</source>
+        <translation>Картини (*.jpg *.jpeg *.png *.webp)</translation>
+    </message>
+    <message>
+        <source>the file is larger than 64 MiB</source>
+        <translation>файлът е по-голям от 64 MiB</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be a picture: %2</source>
+        <translation>«%1» не може да е картина: %2</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>

@@ -1,14 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The acronym authors
 // SPDX-License-Identifier: MIT
 
+#include "drawn_pictures.h"
 #include "editor_window.h"
+#include "pictures.h"
 #include "puzzle_file.h"
 #include "translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,6 +25,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -62,7 +68,8 @@ QWidget *fieldNamed(const QWidget &window, const QString &name)
 {
     for (QWidget *field : window.findChildren<QWidget *>()) {
         if (field->accessibleName() == name &&
-            (field->inherits("QLineEdit") || field->inherits("QPlainTextEdit"))) {
+            (field->inherits("QLineEdit") || field->inherits("QPlainTextEdit") ||
+             field->inherits("QAbstractButton"))) {
             return field;
         }
     }
@@ -93,17 +100,48 @@ template <typename Widget> Widget *named(const QWidget &window, const QString &n
     return nullptr;
 }
 
+// Gives the focused picture control the file at `path` as a teacher would, by Space and the
+// file dialog; returns what the message box that refused it said, if one did.
+QString givePicture(EditorWindow &window, const QString &path)
+{
+    QString refusal;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &window, [&refusal, &path] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (name != nullptr && name->text().isEmpty()) {
+                name->setText(path);
+                QTest::keyClick(name, Qt::Key_Return);
+            }
+        } else if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            refusal = box->text();
+            box->accept();
+        }
+    });
+    answer.start(10);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Space);
+    // The window is the teacher's again once the dialogs are gone.
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window)) {
+        qWarning("the editor does not come back after a dialog");
+    }
+    return refusal;
+}
+
 // Does what a step of the shared table says, as a teacher at the keyboard would: keys go to the
-// window, so that shortcuts work as they do for a teacher.
-void takeStep(EditorWindow &window, const QJsonValue &step)
+// window, so that shortcuts work as they do for a teacher. Pictures come from `folder`.
+QString takeStep(EditorWindow &window, const QJsonValue &step, const QDir &folder)
 {
     if (QWidget *field = fieldNamed(window, step["in"].toString())) {
         field->setFocus();
         if (auto *line = qobject_cast<QLineEdit *>(field)) {
             line->end(false);
-        } else {
-            static_cast<QPlainTextEdit *>(field)->moveCursor(QTextCursor::End);
+        } else if (auto *text = qobject_cast<QPlainTextEdit *>(field)) {
+            text->moveCursor(QTextCursor::End);
         }
+    }
+    if (step["picture"].isString()) {
+        return givePicture(window, folder.filePath(step["picture"].toString()));
     }
     for (const QJsonValue key : step["keys"].toArray()) {
         const QKeyCombination pressed = keyNamed(key.toString());
@@ -114,6 +152,26 @@ void takeStep(EditorWindow &window, const QJsonValue &step)
                             character == u'\n' ? Qt::Key_Return : Qt::Key_unknown,
                             QString(character), {});
     }
+    return {};
+}
+
+// Each row's picture as the shared table describes it: "320×200 png", "" for none.
+QStringList sizesOf(const Draft &draft)
+{
+    QStringList sizes;
+    for (const editor::Row &row : draft.rows) {
+        const auto name = puzzle::ReadPictureName(row.picture);
+        QByteArray bytes =
+            row.picture.isEmpty() ? QByteArray() : std::get<puzzle::PictureName>(name).bytes;
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer);
+        sizes << (bytes.isEmpty() ? QString()
+                                  : QStringLiteral("%1×%2 %3")
+                                        .arg(reader.size().width())
+                                        .arg(reader.size().height())
+                                        .arg(QString::fromLatin1(reader.format())));
+    }
+    return sizes;
 }
 
 // The form as the shared table describes it: the texts of the named fields, the rows' letters
@@ -134,6 +192,7 @@ QHash<QString, QStringList> formOf(const EditorWindow &window, const QStringList
     }
     form["letters"] = QStringList{letters};
     form["saved"] = QStringList{QString::fromUtf8(editor::DraftText(draft))};
+    form["sizes"] = sizesOf(draft);
     form["spelled"] = QStringList{named<QLabel>(window, "Първите букви образуват")->text()};
     const QListWidget *list = named<QListWidget>(window, "Проблеми");
     for (int item = 0; item < list->count(); ++item) {
@@ -306,17 +365,27 @@ void EditorTest::followsTheSharedSteps()
     EditorWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QTemporaryDir folder;
+    const QHash<QString, QByteArray> pictures = checks::FilesOf(session["files"].toObject());
+    for (auto picture = pictures.begin(); picture != pictures.end(); ++picture) {
+        QFile file(folder.filePath(picture.key()));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(picture.value()) >= 0);
+    }
     const QJsonArray steps = session["steps"].toArray();
     for (qsizetype index = 0; index < steps.size(); ++index) {
-        const QJsonValue step = steps[index];
-        takeStep(window, step);
-        const QHash<QString, QStringList> seen = formOf(window, step["fields"].toObject().keys());
+        QJsonObject step = steps[index].toObject();
+        if (step.contains("saved")) {
+            step["saved"] = checks::WithDataAddresses(step["saved"].toString(), pictures);
+        }
+        const QString refusal = takeStep(window, step, QDir(folder.path()));
+        QHash<QString, QStringList> seen = formOf(window, step.value("fields").toObject().keys());
+        seen["refusal"] = QStringList{refusal};
         for (auto shown = seen.begin(); shown != seen.end(); ++shown) {
-            if (!step[shown.key()].isUndefined()) {
+            if (step.contains(shown.key())) {
                 const QString what =
                     QStringLiteral("step %1, %2: ").arg(index + 1).arg(shown.key());
                 QCOMPARE(what + shown.value().join(" | "),
-                         what + textsOf(step[shown.key()]).join(" | "));
+                         what + textsOf(step.value(shown.key())).join(" | "));
             }
         }
     }

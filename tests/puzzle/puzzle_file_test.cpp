@@ -2,77 +2,20 @@
 // SPDX-License-Identifier: MIT
 
 #include "content.h"
+#include "drawn_pictures.h"
 #include "puzzle_file.h"
 #include "translations.h"
 
-#include <QBuffer>
 #include <QHash>
-#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
-#include <zlib.h>
 
 namespace {
-
-// A picture of our own in `format`: bands of colour, or noise that no format can make small.
-QByteArray drawn(const char *format, QSize size = {320, 200}, bool noise = false)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkYellow);
-    QPainter painter(&image);
-    painter.fillRect(0, 0, size.width() / 3, size.height(), Qt::darkRed);
-    painter.end();
-    if (noise) {
-        QRandomGenerator random(24);
-        for (int y = 0; y < size.height(); ++y) {
-            for (int x = 0; x < size.width(); ++x) {
-                image.setPixel(x, y, random.generate());
-            }
-        }
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
-// A PNG whose header says it is `side` pixels square, its checksum mended: nothing beyond the
-// header need be read to refuse it.
-QByteArray claimingSide(quint32 side)
-{
-    QByteArray bytes = drawn("png");
-    qToBigEndian(side, bytes.data() + 16);
-    qToBigEndian(side, bytes.data() + 20);
-    const auto *const header = reinterpret_cast<const Bytef *>(bytes.constData() + 12);
-    qToBigEndian(static_cast<quint32>(crc32(0, header, 17)), bytes.data() + 29);
-    return bytes;
-}
-
-// The picture files of a row of the shared table, drawn as its "files" say.
-QHash<QString, QByteArray> filesOf(const QJsonObject &file)
-{
-    QHash<QString, QByteArray> files;
-    const QJsonObject recipes = file["files"].toObject();
-    for (auto recipe = recipes.begin(); recipe != recipes.end(); ++recipe) {
-        const QJsonObject made = recipe.value().toObject();
-        const QByteArray format = made["draw"].toString().toLatin1();
-        QByteArray bytes = made.contains("text")    ? made["text"].toString().toUtf8()
-                           : made.contains("side")  ? claimingSide(made["side"].toInt())
-                           : made["noise"].toBool() ? drawn("png", {512, 512}, true)
-                                                    : drawn(format.constData());
-        files.insert(recipe.key(), made["cut"].toBool() ? bytes.first(bytes.size() / 2) : bytes);
-    }
-    return files;
-}
 
 // Text in one of the encodings that teachers' editors save. windows-1251 here knows only
 // Cyrillic, ASCII and the few signs the tables use.
@@ -108,11 +51,8 @@ QByteArray bytesOf(const QJsonObject &file)
     QByteArray bytes = marks.value(encoding);
     static const QRegularExpression raw(QStringLiteral(R"(\\x([0-9a-f]{2}))"));
     QString text = file["text"].toString();
-    const QHash<QString, QByteArray> files = filesOf(file);
-    for (auto picture = files.begin(); picture != files.end(); ++picture) {
-        text.replace("@data:" + picture.key() + "@",
-                     "data:image/png;base64," + QString::fromLatin1(picture.value().toBase64()));
-    }
+    const QHash<QString, QByteArray> files = checks::FilesOf(file["files"].toObject());
+    text = checks::WithDataAddresses(text, files);
     qsizetype done = 0;
     for (const QRegularExpressionMatch &match : raw.globalMatch(text)) {
         bytes += encoded(text.sliced(done, match.capturedStart() - done), encoding);
@@ -175,7 +115,7 @@ void PuzzleFileTest::readsTheSharedFiles()
     QFETCH(QJsonObject, file);
     QStringList seen;
     const QTemporaryDir folder;
-    const QHash<QString, QByteArray> files = filesOf(file);
+    const QHash<QString, QByteArray> files = checks::FilesOf(file["files"].toObject());
     for (auto picture = files.begin(); picture != files.end(); ++picture) {
         QFile out(folder.filePath(picture.key()));
         QVERIFY(out.open(QIODevice::WriteOnly) && out.write(picture.value()) == picture->size());

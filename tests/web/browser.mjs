@@ -101,7 +101,8 @@ export async function drawnIn(tab, recipes = {}) {
   const drawn = await tab.evaluate(async (recipes) => {
     const draw = async (recipe) => {
       if ("text" in recipe) return new TextEncoder().encode(recipe.text);
-      const canvas = Object.assign(document.createElement("canvas"), recipe.noise ? { width: 512, height: 512 } : { width: 320, height: 200 });
+      const [width, height] = recipe.size ?? (recipe.noise ? [512, 512] : [320, 200]);
+      const canvas = Object.assign(document.createElement("canvas"), { width, height });
       const context = canvas.getContext("2d");
       if (recipe.noise) {
         const image = context.createImageData(canvas.width, canvas.height);
@@ -114,7 +115,7 @@ export async function drawnIn(tab, recipes = {}) {
         context.fillStyle = "#8b0000";
         context.fillRect(0, 0, canvas.width / 3, canvas.height);
       }
-      const blob = await new Promise((resolve) => canvas.toBlob(resolve, `image/${recipe.noise ? "png" : recipe.draw}`));
+      const blob = await new Promise((resolve) => canvas.toBlob(resolve, `image/${recipe.draw}`));
       const bytes = new Uint8Array(await blob.arrayBuffer());
       if (recipe.side) {
         // The header claims the size, its checksum mended.
@@ -130,6 +131,12 @@ export async function drawnIn(tab, recipes = {}) {
     return files;
   }, recipes);
   return Object.fromEntries(Object.entries(drawn).map(([name, base64]) => [name, Buffer.from(base64, "base64")]));
+}
+
+// `text` with each @data:NAME@ as that picture file's data: address.
+export function withDataAddresses(text, pictures) {
+  const typeOf = (bytes) => (bytes[0] === 0xff ? "jpeg" : bytes.subarray(0, 4).toString() === "RIFF" ? "webp" : "png");
+  return text.replace(/@data:([^@]+)@/g, (_, name) => `data:image/${typeOf(pictures[name])};base64,${pictures[name].toString("base64")}`);
 }
 
 // What axe-core finds against WCAG 2.1 A and AA.

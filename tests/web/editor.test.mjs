@@ -9,7 +9,7 @@ import { execFileSync } from "node:child_process";
 import { readFileSync, readdirSync, statSync, writeFileSync } from "node:fs";
 import { join, resolve } from "node:path";
 import { test } from "node:test";
-import { acronym, assertSealed, drawnIn, folder, open, root, sideways, table, violations } from "./browser.mjs";
+import { acronym, assertSealed, drawnIn, folder, open, root, sideways, table, violations, withDataAddresses } from "./browser.mjs";
 
 const editorPage = join(folder, "editor.html");
 acronym(["--html-editor", editorPage]);
@@ -31,7 +31,7 @@ function bytesOf(file, pictures = {}) {
   const encoding = file.encoding ?? "UTF-8";
   const marks = { "UTF-8 with BOM": [0xef, 0xbb, 0xbf], "UTF-16LE": [0xff, 0xfe], "UTF-16BE": [0xfe, 0xff] };
   const parts = [Buffer.from(marks[encoding] ?? [])];
-  const text = file.text.replace(/@data:([^@]+)@/g, (_, name) => `data:image/png;base64,${pictures[name].toString("base64")}`);
+  const text = withDataAddresses(file.text, pictures);
   text.split(/\\x([0-9a-f]{2})/).forEach((part, index) => parts.push(index % 2 ? Buffer.from([Number.parseInt(part, 16)]) : encoded(part, encoding)));
   const pairs = Array.from({ length: file.pairs ?? 0 }, (_, pair) => `дума${pair} = обяснение ${pair}\n`).join("");
   return Buffer.concat([...parts, Buffer.from(pairs + (file.then ?? ""))]);
@@ -63,9 +63,9 @@ function programPage(bytes, pictures = {}) {
   return { page: readFileSync(join(folder, "program.html")), check: acronym(["--check", puzzle]) };
 }
 
-// The field with this accessible name: its label's, or its own.
+// The field or button with this accessible name: its label's, or its own.
 const fieldNamed = (tab, name) =>
-  tab.evaluateHandle((name) => [...document.querySelectorAll("input, textarea")].find((field) => field.labels?.[0]?.textContent === name || field.getAttribute("aria-label") === name), name);
+  tab.evaluateHandle((name) => [...document.querySelectorAll("input, textarea, button")].find((field) => field.labels?.[0]?.textContent === name || field.getAttribute("aria-label") === name), name);
 
 // A zip's entries, each with its bytes.
 function entriesOf(zip) {
@@ -129,7 +129,8 @@ async function press(tab, key) {
   const parts = key.split("+");
   const modifiers = parts.slice(0, -1).map((modifier) => ({ Ctrl: "Control" })[modifier] ?? modifier);
   for (const modifier of modifiers) await tab.keyboard.down(modifier);
-  await tab.keyboard.press(parts.at(-1).length === 1 ? parts.at(-1).toLowerCase() : parts.at(-1));
+  const named = { Space: " " }[parts.at(-1)] ?? parts.at(-1);
+  await tab.keyboard.press(named.length === 1 ? named.toLowerCase() : named);
   for (const modifier of modifiers.reverse()) await tab.keyboard.up(modifier);
 }
 
@@ -144,25 +145,55 @@ const form = (tab, names) =>
       spelled: document.getElementById("spelled").textContent,
       problems: texts("#problems li"),
       saved: draftText(JSON.parse(localStorage.getItem("acronym.editor.1")).draft),
+      refusal: document.getElementById("message").textContent,
     };
   }, names);
+
+// Each row's picture as "320×200 png", "" for none, as the browser decodes it.
+const sizesIn = (tab) =>
+  tab.evaluate(() =>
+    Promise.all(
+      JSON.parse(localStorage.getItem("acronym.editor.1")).draft.rows.map(async ({ picture }) => {
+        if (picture === "") return "";
+        const image = await createImageBitmap(new Blob([readPictureName(picture).bytes]));
+        return `${image.width}×${image.height} ${picture.slice(11, picture.indexOf(";"))}`;
+      }),
+    ),
+  );
+
+// Gives the focused picture control a file by the keyboard, and waits until the editor has taken
+// it in or refused it.
+async function givePicture(tab, path) {
+  const before = await form(tab, []);
+  const chooser = tab.waitForFileChooser();
+  await tab.keyboard.press(" ");
+  await (await chooser).accept([path]);
+  await tab.waitForFunction((before) => {
+    const saved = draftText(JSON.parse(localStorage.getItem("acronym.editor.1")).draft);
+    return saved !== before.saved || document.getElementById("message").textContent !== before.refusal;
+  }, {}, before);
+}
 
 test("follows the shared editor steps by keyboard, as the program's editor does", async () => {
   for (const session of table("editor/editor_steps.json").sessions) {
     const { tab, trouble } = await open(editorPage);
+    const pictures = await drawnIn(tab, session.files);
+    for (const [name, bytes] of Object.entries(pictures)) writeFileSync(join(folder, name), bytes);
     for (const [index, step] of session.steps.entries()) {
       if (step.in) {
         const field = await fieldNamed(tab, step.in);
         await field.evaluate((field) => {
           field.focus();
-          field.setSelectionRange(field.value.length, field.value.length);
+          if (field.type === "text" || field.localName === "textarea") field.setSelectionRange(field.value.length, field.value.length);
         });
       }
+      if (step.picture) await givePicture(tab, join(folder, step.picture));
       for (const key of step.keys ?? []) await press(tab, key);
       if (step.type) await tab.keyboard.type(step.type);
-      const seen = await form(tab, Object.keys(step.fields ?? {}));
-      for (const expectation of ["fields", "letters", "verdicts", "spelled", "problems", "saved"].filter((key) => key in step)) {
-        assert.deepEqual(seen[expectation], step[expectation], `${session.name}, step ${index + 1}: ${expectation}`);
+      const seen = { ...(await form(tab, Object.keys(step.fields ?? {}))), ...(step.sizes && { sizes: await sizesIn(tab) }) };
+      const expected = { ...step, saved: step.saved && withDataAddresses(step.saved, pictures) };
+      for (const expectation of ["fields", "letters", "verdicts", "spelled", "problems", "saved", "refusal", "sizes"].filter((key) => key in step)) {
+        assert.deepEqual(seen[expectation], expected[expectation], `${session.name}, step ${index + 1}: ${expectation}`);
       }
     }
     assert.deepEqual(trouble, [], session.name);
