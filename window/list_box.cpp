@@ -20,7 +20,12 @@ void ListBox::Clear()
 
 void ListBox::AddItem(const std::string &text)
 {
-    addItem(QString::fromStdString(text));
+    const QString shown = QString::fromStdString(text);
+    auto *item = new QListWidgetItem(shown);
+    if (const auto icon = m_icons.find(shown); icon != m_icons.end()) {
+        item->setIcon(*icon);
+    }
+    addItem(item);
 }
 
 std::string ListBox::List(int position) const
@@ -32,7 +37,9 @@ std::string ListBox::List(int position) const
 void ListBox::List(int position, const std::string &text)
 {
     checkRow("List", position);
-    item(position)->setText(QString::fromStdString(text));
+    const QString shown = QString::fromStdString(text);
+    item(position)->setText(shown);
+    item(position)->setIcon(m_icons.value(shown));
 }
 
 void ListBox::RemoveItem(int position)

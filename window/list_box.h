@@ -5,6 +5,8 @@
 
 #include "list_column.h"
 
+#include <QHash>
+#include <QIcon>
 #include <QListWidget>
 
 /// A list box that is also a board column: single selection, never sorted. Its ListIndex is the row
@@ -16,6 +18,10 @@ class ListBox : public QListWidget, public board::ListColumn
 public:
     explicit ListBox(QWidget *parent = nullptr);
 
+    /// Icons beside the rows that read these texts, wherever the board puts them; none for
+    /// others.
+    void setIcons(const QHash<QString, QIcon> &icons) { m_icons = icons; }
+
     void Clear() override;
     void AddItem(const std::string &text) override;
     std::string List(int position) const override;
@@ -24,4 +30,7 @@ public:
     int ListIndex() const override;
     void ListIndex(int position) override;
     int ListCount() const override;
+
+private:
+    QHash<QString, QIcon> m_icons;
 };

@@ -14,6 +14,7 @@
 #include "web_page.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -57,6 +59,26 @@ QRect twips(int left, int top, int width, int height)
 {
     constexpr int perPixel = 15;
     return {left / perPixel, top / perPixel, width / perPixel, height / perPixel};
+}
+
+// The window as authored; an exercise with pictures widens it by a column for the chosen one.
+const QRect formTwips = twips(0, 0, 9120, 5400);
+const QRect pictureTwips = twips(9120, 840, 3480, 3480);
+constexpr int pictureColumn = 3600 / 15;
+const QSize smallPicture(32, 24);
+
+// A picture decoded once, at the size it is shown: within `box`, never larger than it is.
+QPixmap decoded(const board::Picture &picture, const QSize &box)
+{
+    QByteArray bytes = QByteArray::fromStdString(picture.bytes);
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.width() > box.width() || size.height() > box.height()) {
+        reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
+    }
+    return QPixmap::fromImage(reader.read());
 }
 
 // Controls show CR LF as one line break.
@@ -137,7 +159,7 @@ MainForm::MainForm(QWidget *parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(QPixmap(hamburger_xpm));
-    setFixedSize(twips(0, 0, 9120, 5400).size());
+    setFixedSize(formTwips.size());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(192, 192, 255));
     setPalette(palette);
@@ -160,6 +182,12 @@ MainForm::MainForm(QWidget *parent)
     m_list1[0]->setAccessibleName(QStringLiteral("Дума"));
     m_list1[1]->setAccessibleName(QStringLiteral("Пояснение"));
     m_list3->setAccessibleName(QStringLiteral("Анаграма"));
+    m_pictureHeading = place(makeLabel(this, QStringLiteral("Картина"), labelColour),
+                             QStringLiteral("Label1_4"), twips(9120, 480, 3480, 375), false);
+    // The picture repeats what its explanation says: a screen reader has it from the list.
+    m_picture = place(new QLabel(this), QStringLiteral("Picture1"), pictureTwips, false);
+    m_picture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    connect(m_list1[1], &QListWidget::itemSelectionChanged, this, &MainForm::showChosenPicture);
 
     m_command1 = {place(new FlatButton(QStringLiteral("Избрах"), QColor(128, 255, 128), this),
                         QStringLiteral("Command1_0"), twips(720, 3000, 1815, 285)),
@@ -245,6 +273,7 @@ bool MainForm::play(const board::Exercise &exercise)
     }
     m_instructions->setPlainText(paragraphs);
     m_exercise = exercise;
+    showPictures(exercise);
     if (!exercise.path.empty()) {
         m_folder = QFileInfo(QString::fromStdString(exercise.path)).absolutePath();
     }
@@ -260,6 +289,40 @@ bool MainForm::play(const board::Exercise &exercise)
         return false;
     }
     return true;
+}
+
+// Each picture decoded once for its row and once for the column beside the lists; a window
+// without pictures stays as authored.
+void MainForm::showPictures(const board::Exercise &exercise)
+{
+    QHash<QString, QIcon> icons;
+    m_pictures.clear();
+    // A row without a picture keeps its place blank, so that every row is as high and every
+    // text starts where the others do.
+    QPixmap blank(smallPicture);
+    blank.fill(Qt::transparent);
+    for (std::size_t row = 0; row < exercise.pictures.size(); ++row) {
+        const board::Picture &picture = exercise.pictures[row];
+        const QString explanation = QString::fromStdString(exercise.rows.explanations[row]);
+        icons.insert(explanation, picture.bytes.empty() ? blank : decoded(picture, smallPicture));
+        if (!picture.bytes.empty()) {
+            m_pictures.insert(explanation, decoded(picture, pictureTwips.size()));
+        }
+    }
+    const bool pictured = !icons.isEmpty();
+    m_list1[1]->setIcons(icons);
+    m_list1[1]->setIconSize(pictured ? smallPicture : QSize());
+    m_pictureHeading->setVisible(pictured);
+    m_picture->setVisible(pictured);
+    m_picture->clear();
+    setFixedSize(formTwips.size() + QSize(pictured ? pictureColumn : 0, 0));
+}
+
+void MainForm::showChosenPicture()
+{
+    const int chosen = m_list1[1]->ListIndex();
+    m_picture->setPixmap(chosen < 0 ? QPixmap()
+                                    : m_pictures.value(m_list1[1]->item(chosen)->text()));
 }
 
 board::Board MainForm::columns()

@@ -7,7 +7,9 @@
 #include "content.h"
 
 #include <QFont>
+#include <QHash>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <exception>
@@ -91,6 +93,8 @@ private:
                     const std::function<void()> &command);
     void open(const QString &path);
     void report(const std::exception &error);
+    void showPictures(const board::Exercise &exercise);
+    void showChosenPicture();
 
     QLabel *m_heading = nullptr;
     std::array<FlatButton *, 2> m_command1{};
@@ -100,8 +104,11 @@ private:
     std::array<board::MemoryColumn, 2> m_keys; // List1(2) and List1(3), their keys
     std::array<board::MemoryColumn, 4> m_list2;
     ListBox *m_list3 = nullptr;
-    board::Exercise m_exercise; // on the board
-    int m_wrongTries = 0;       // in this game, since the last reset
-    QString m_folder;           // where the last puzzle file came from
+    QLabel *m_pictureHeading = nullptr; // only for an exercise with pictures
+    QLabel *m_picture = nullptr;        // the chosen explanation's
+    QHash<QString, QPixmap> m_pictures; // large, by explanation
+    board::Exercise m_exercise;         // on the board
+    int m_wrongTries = 0;               // in this game, since the last reset
+    QString m_folder;                   // where the last puzzle file came from
     QMenu *m_commands = nullptr;
 };

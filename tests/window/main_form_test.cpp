@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "announcer.h"
+#include "drawn_pictures.h"
 #include "flat_button.h"
 #include "invariants.h"
 #include "list_box.h"
@@ -94,6 +95,7 @@ private slots:
     void namesTheListsForScreenReaders();
     void hasAHamburgerIcon();
     void playsAPuzzleFromAFile();
+    void playsAGameWithPictures();
     void scrollsWideRows();
     void endsOnABoardError();
     void endsOnABoardErrorWhileBuilt();
@@ -659,6 +661,41 @@ void MainFormTest::playsAPuzzleFromAFile()
     }
     QCOMPARE(rows(list("List3")).join(QString()), answer);
     QCOMPARE(list("List1_0")->count(), 0);
+}
+
+// Each pictured explanation shows its picture small wherever its row goes, the chosen one large
+// beside the lists; a puzzle without pictures gets the window as it was.
+void MainFormTest::playsAGameWithPictures()
+{
+    const QJsonObject recipes{{"ram.jpg", QJsonObject{{"draw", "jpeg"}}},
+                              {"coin.png", QJsonObject{{"draw", "png"}}},
+                              {"rider.webp", QJsonObject{{"draw", "webp"}}}};
+    const QString text = checks::WithDataAddresses(
+        "Аспарух = хан\nкартина: @data:ram.jpg@\nБаян = брат\nкартина: @data:coin.png@\n"
+        "Велик = ден\nЗлато = метал\nкартина: @data:rider.webp@\n",
+        checks::FilesOf(recipes));
+    const QSize authored = m_form->size();
+    QVERIFY(m_form->play(puzzle::ParsePuzzle(text.toUtf8(), "p.txt").exercise));
+    QVERIFY(m_form->width() > authored.width());
+    const QStringList pictured{"хан", "брат", "метал"};
+    auto *const picture = m_form->findChild<QLabel *>(QStringLiteral("Picture1"));
+    QVERIFY(picture->isVisible());
+    for (const auto &[word, explanation] :
+         {std::pair{"Баян", "брат"}, {"Велик", "ден"}, {"Аспарух", "хан"}, {"Злато", "метал"}}) {
+        for (int row = 0; row < list("List1_1")->count(); ++row) {
+            const QListWidgetItem *item = list("List1_1")->item(row);
+            QCOMPARE(item->icon().pixmap(32, 24).toImage().pixelColor(2, 12).alpha() > 0,
+                     pictured.contains(item->text()));
+        }
+        clickRow(list("List1_1"), explanation);
+        const QSize large = picture->pixmap().size();
+        QCOMPARE(std::max(large.width(), large.height()) >= 200, pictured.contains(explanation));
+        choose(word, QString());
+    }
+    QCOMPARE(m_told.size(), 1);
+    QVERIFY(m_form->play(board::BuiltInExercise()));
+    QCOMPARE(m_form->size(), authored);
+    QVERIFY(!picture->isVisible());
 }
 
 void MainFormTest::scrollsWideRows()
