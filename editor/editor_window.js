@@ -251,6 +251,7 @@ class EditorWindow {
       explanation: element("input", undefined, { type: "text", autocomplete: "off", "aria-label": `Пояснение ${row + 1}` }),
       verdict: element("span", "", { class: "verdict", id: `verdict-${row}` }),
       pictureCell: element("div", undefined, { class: "row-picture" }),
+      choose: element("label", "Избери…", { class: "choose" }),
       picture: element("input", undefined, { type: "file", accept: "image/jpeg,image/png,image/webp", "aria-label": `Картина ${row + 1}`, "aria-describedby": `picture-${row}` }),
       thumb: element("img", undefined, { class: "thumb", alt: "", hidden: "" }),
       pictureNote: element("span", "", { class: "picture-note", id: `picture-${row}` }),
@@ -274,7 +275,9 @@ class EditorWindow {
     for (const part of ["picture", "unpicture"]) {
       cells[part].addEventListener("focus", () => (this.lastRow = row));
     }
-    cells.pictureCell.append(cells.picture, cells.thumb, cells.pictureNote, cells.unpicture);
+    // The file input itself is hidden behind its label, which looks like the other buttons.
+    cells.choose.append(cells.picture);
+    cells.pictureCell.append(cells.choose, cells.thumb, cells.pictureNote, cells.unpicture);
     for (const part of ["word", "explanation"]) {
       cells[part].addEventListener("input", () => {
         const after = copyOf(this.draft);
@@ -314,6 +317,7 @@ class EditorWindow {
       cells.thumb.hidden = !shows;
       cells.thumb.src = shows ? text.picture : "";
       cells.pictureNote.textContent = text.picture === "" ? "" : shows ? "има картина" : (name.file ?? "");
+      cells.pictureNote.classList.toggle("unseen", shows);
       cells.unpicture.hidden = text.picture === "";
     }
   }

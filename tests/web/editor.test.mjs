@@ -298,6 +298,64 @@ test("keeps the puzzle being made, and asks before it is left unsaved", async ()
   await leaving;
 });
 
+test("takes pictures with their puzzle or after it, saves what the program writes, and keeps them", async () => {
+  const { tab, trouble, downloads: saving } = await open(editorPage, { answer: (dialog) => ["confirm", "beforeunload"].includes(dialog.type()) && dialog.accept() });
+  const pictures = await drawnIn(tab, { "coin.png": { draw: "png" }, "ram.jpg": { draw: "jpeg" }, "photo.jpg": { draw: "jpeg", size: [4000, 3000] } });
+  for (const [name, bytes] of Object.entries(pictures)) writeFileSync(join(folder, name), bytes);
+  const pairs = (first, second) => `заглавие: Монети\nотговор: АБ\n\nАз = първа буква\nкартина: ${first}\nБуки = втора буква\nкартина: ${second}\n`;
+  // Embedded, as the editors save it: the same file back, and the program's page.
+  const embedded = join(folder, "embedded.acronym");
+  writeFileSync(embedded, withDataAddresses(pairs("@data:coin.png@", "@data:ram.jpg@"), pictures));
+  await openIn(tab, embedded);
+  assert.deepEqual((await downloaded(tab, saving, "save-page")).bytes, programPage(readFileSync(embedded)).page);
+  assert.deepEqual((await downloaded(tab, saving, "save")).bytes, readFileSync(embedded));
+  // Beside it: a row names the file that it needs until the file comes, alone or with the puzzle.
+  const beside = join(folder, "beside.acronym");
+  writeFileSync(beside, pairs("coin.png", "ram.jpg"));
+  const problems = () => tab.$$eval("#problems li", (items) => items.map((item) => item.textContent));
+  await openIn(tab, beside, false);
+  await tab.waitForFunction(() => document.querySelectorAll("#problems li").length === 2);
+  assert.deepEqual(await problems(), ["Ред 1: файлът на картината «coin.png» не е даден", "Ред 2: файлът на картината «ram.jpg» не е даден"]);
+  const chooser = tab.waitForFileChooser();
+  await tab.click("#open");
+  await (await chooser).accept([join(folder, "coin.png")]);
+  await tab.waitForFunction(() => document.querySelectorAll("#problems li").length === 1);
+  const together = tab.waitForFileChooser();
+  await tab.click("#open");
+  await (await together).accept([beside, join(folder, "coin.png"), join(folder, "ram.jpg")]);
+  await tab.waitForFunction(() => document.getElementById("problem-count").textContent.startsWith("Няма"));
+  assert.deepEqual((await downloaded(tab, saving, "save")).bytes, readFileSync(embedded));
+  // A photo comes in shrunk, and stays after the page is opened again, from IndexedDB once
+  // localStorage is too small.
+  await (await fieldNamed(tab, "Картина 2")).focus();
+  await givePicture(tab, join(folder, "photo.jpg"));
+  assert.deepEqual(await sizesIn(tab), ["320×200 png", "1024×768 jpeg"]);
+  await tab.evaluateOnNewDocument(() => {
+    const setItem = Storage.prototype.setItem;
+    Storage.prototype.setItem = function (key, value) {
+      if (value.length > 5_000) throw new DOMException("full", "QuotaExceededError");
+      return setItem.call(this, key, value);
+    };
+  });
+  await tab.reload();
+  await tab.waitForFunction(async () => JSON.parse(localStorage.getItem(storageKey)).pictures === "indexedDB" && (await inDatabase("readonly", (store) => store.get(storageKey))) !== undefined);
+  await tab.reload();
+  await tab.waitForFunction(() => document.querySelectorAll(".thumb:not([hidden])").length === 2);
+  const photo = await tab.evaluate(() => readPictureName(document.querySelectorAll(".thumb")[1].src).bytes.length);
+  assert.ok(photo <= 512 * 1024, `${photo} bytes`);
+  // A browser that keeps no pictures says so, and keeps the text.
+  await tab.evaluateOnNewDocument(() => {
+    indexedDB.open = () => {
+      throw new DOMException("refused", "SecurityError");
+    };
+  });
+  await tab.reload();
+  await tab.waitForFunction(() => document.getElementById("kept").textContent.startsWith("Браузърът отказа"));
+  assert.equal(await tab.$eval("::-p-aria(Дума 2)", (field) => field.value), "Буки");
+  assert.deepEqual(trouble, []);
+  await tab.close();
+});
+
 test("prints the worksheet with the program's words, explanations and boxes, and not the answer", async () => {
   const khan = join(root, "puzzles/khan.acronym");
   const { tab } = await open(editorPage, { answer: (dialog) => dialog.type() === "confirm" && dialog.accept() });
