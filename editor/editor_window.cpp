@@ -323,9 +323,7 @@ void EditorWindow::addRowWidgets()
     widgets.word->setAccessibleName(tr("Word %1").arg(row + 1));
     widgets.explanation->setAccessibleName(tr("Explanation %1").arg(row + 1));
     widgets.picture->setAccessibleName(tr("Picture %1").arg(row + 1));
-    widgets.picture->setIconSize({48, 36});
-    widgets.picture->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    widgets.picture->setText(tr("Picture…"));
+    widgets.picture->setIconSize({32, 20});
     widgets.unpicture->setAccessibleName(tr("Remove picture %1").arg(row + 1));
     widgets.unpicture->setText(QStringLiteral("×"));
     widgets.unpicture->setToolTip(widgets.unpicture->accessibleName());
@@ -352,6 +350,7 @@ void EditorWindow::addRowWidgets()
         m_rowGrid->addWidget(cells[column], row + 1, column);
     }
     QWidget *before = m_rows.empty() ? static_cast<QWidget *>(m_answer) : m_rows.back().unpicture;
+    showPicture(widgets, {});
     setTabOrder(before, widgets.word);
     setTabOrder(widgets.word, widgets.explanation);
     setTabOrder(widgets.explanation, widgets.picture);

@@ -235,6 +235,7 @@ private slots:
     void listsTheReadersProblems();
     void followsTheSharedSteps_data();
     void followsTheSharedSteps();
+    void opensPicturesEmbeddedOrBeside();
     void showsEveryCommandWithItsKeys();
     void asksBeforeClosing();
     void refusesANamedPipe();
@@ -387,6 +388,37 @@ void EditorTest::followsTheSharedSteps()
                 QCOMPARE(what + shown.value().join(" | "),
                          what + textsOf(step.value(shown.key())).join(" | "));
             }
+        }
+    }
+}
+
+// A file as the editors save it comes back byte for byte; pictures beside a file come in as data:
+// addresses; every row has its picture control.
+void EditorTest::opensPicturesEmbeddedOrBeside()
+{
+    const QTemporaryDir folder;
+    const QHash<QString, QByteArray> pictures = checks::FilesOf(
+        {{"coin.png", QJsonObject{{"draw", "png"}}}, {"ram.jpg", QJsonObject{{"draw", "jpeg"}}}});
+    const QString pairs = QStringLiteral("отговор: АБВ\n\nАз = първа\nкартина: %1\nБуки = втора\n"
+                                         "Веди = трета\nкартина: %2\n");
+    const auto written = [&folder](const QString &name, const QByteArray &bytes) {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    const QByteArray embedded =
+        checks::WithDataAddresses(pairs.arg("@data:coin.png@", "@data:ram.jpg@"), pictures)
+            .toUtf8();
+    for (auto picture = pictures.begin(); picture != pictures.end(); ++picture) {
+        QVERIFY(written(picture.key(), picture.value()));
+    }
+    QVERIFY(written("embedded.acronym", embedded));
+    QVERIFY(written("beside.acronym", pairs.arg("coin.png", "ram.jpg").toUtf8()));
+    for (const QString name : {"embedded.acronym", "beside.acronym"}) {
+        EditorWindow window;
+        QVERIFY(window.openFile(folder.filePath(name)));
+        QCOMPARE(editor::DraftText(window.draft()), embedded);
+        for (int row = 1; row <= 3; ++row) {
+            QVERIFY(named<QToolButton>(window, QStringLiteral("Картина %1").arg(row)));
         }
     }
 }
