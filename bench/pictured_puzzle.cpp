@@ -72,6 +72,10 @@ int main(int argc, char *argv[])
         parser.showHelp(1);
     }
     const QDir folder(parser.positionalArguments().constFirst());
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot make %s\n", qPrintable(folder.path()));
+        return 1;
+    }
     const QStringList sides = parser.value("size").split(u'x');
     const QSize size(sides.value(0).toInt(), sides.value(1).toInt());
     const int count = parser.value("count").toInt();
