@@ -7,7 +7,10 @@ Each run starts the program, waits until it has rendered its window into a PNG a
 reads the wall time from process start and the peak resident memory. The two programs alternate,
 and which goes first alternates too, so that a slow moment of the machine hits both alike.
 
-    python3 bench/startup.py [--build build/release] [--runs 40]
+    python3 bench/startup.py [--build build/release] [--runs 40] [--puzzle FILE]
+
+With --puzzle, acronym also starts with that puzzle file; bench/pictured_puzzle writes one with
+pictures.
 """
 
 import argparse
@@ -33,13 +36,17 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", default="build/release", help="the build folder")
     parser.add_argument("--runs", type=int, default=40, help="runs of each program")
+    parser.add_argument("--puzzle", help="a puzzle file for acronym to start with as well")
     options = parser.parse_args()
 
+    acronym = os.path.join(options.build, "app", "acronym")
     programs = {
-        "acronym": os.path.join(options.build, "app", "acronym"),
-        "bare window": os.path.join(options.build, "bench", "bare_window"),
+        "acronym": [acronym],
+        "bare window": [os.path.join(options.build, "bench", "bare_window")],
     }
-    for path in programs.values():
+    if options.puzzle:
+        programs["with puzzle"] = [acronym, options.puzzle]
+    for path in (command[0] for command in programs.values()):
         if not os.access(path, os.X_OK):
             sys.exit(f"{path} is missing: build the release preset first")
 
@@ -48,12 +55,12 @@ def main():
     memory = {name: [] for name in programs}
     with tempfile.TemporaryDirectory() as folder:
         picture = os.path.join(folder, "window.png")
-        for name, path in programs.items():  # warm the file cache
-            run_once([path, "--screenshot", picture])
+        for command in programs.values():  # warm the file cache
+            run_once(command + ["--screenshot", picture])
         names = list(programs)
         for run in range(options.runs):
             for name in names if run % 2 == 0 else reversed(names):
-                elapsed, peak = run_once([programs[name], "--screenshot", picture])
+                elapsed, peak = run_once(programs[name] + ["--screenshot", picture])
                 times[name].append(elapsed)
                 memory[name].append(peak)
 
@@ -61,9 +68,11 @@ def main():
     for name in programs:
         print(f"{name:<12} {statistics.median(times[name]):>12.1f} "
               f"{statistics.median(memory[name]):>9.1f}")
-    time_ratio = statistics.median(times["acronym"]) / statistics.median(times["bare window"])
-    memory_ratio = statistics.median(memory["acronym"]) / statistics.median(memory["bare window"])
-    print(f"{'ratio':<12} {time_ratio:>12.2f} {memory_ratio:>9.2f}")
+    for name in (name for name in programs if name != "bare window"):
+        time_ratio = statistics.median(times[name]) / statistics.median(times["bare window"])
+        memory_ratio = statistics.median(memory[name]) / statistics.median(memory["bare window"])
+        label = "ratio" if name == "acronym" else "puzzle ratio"
+        print(f"{label:<12} {time_ratio:>12.2f} {memory_ratio:>9.2f}")
 
 
 if __name__ == "__main__":
