@@ -100,7 +100,7 @@ int main(int argc, char *argv[])
     for (int pair = 0; pair < pairs; ++pair) {
         text += words[pair].trimmed() + QStringLiteral(" = ") + explanations[pair] + u'\n';
         if (shownAt[pair] < count) {
-            const QString format = formats[shownAt[pair] % formats.size()];
+            const QString &format = formats[shownAt[pair] % formats.size()];
             const QString name = QStringLiteral("picture%1.%2").arg(pair + 1).arg(format);
             if (!drawn(size, pair).save(folder.filePath(name), qPrintable(format), 85)) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(name)));

@@ -265,12 +265,29 @@ QByteArray DraftText(const Draft &draft)
     return written(draft).lines.join(u'\n').toUtf8() + '\n';
 }
 
+// Takes a key's value into the draft where it has a place: the first title and answer, every
+// paragraph, and a picture right after its row. False for a key that has none.
+bool tookFact(Draft &draft, Place key, const QString &value, bool afterRow)
+{
+    QString *fact = key == Title                                     ? &draft.title
+                    : key == Answer                                  ? &draft.answer
+                    : key == Picture && afterRow && !value.isEmpty() ? &draft.rows.last().picture
+                                                                     : nullptr;
+    if (key == Instructions) {
+        draft.instructions << value;
+    } else if (fact != nullptr && fact->isEmpty()) {
+        *fact = value;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 Draft ReadDraft(const QStringList &lines)
 {
     Draft draft;
     QStringList notes;
     bool letterless = false;
-    bool seenRow = false;
     bool afterRow = false; // nothing but blank and comment lines since the last row's
     for (const QString &line : lines) {
         const QString content = line.trimmed();
@@ -282,19 +299,13 @@ Draft ReadDraft(const QStringList &lines)
         if (content == noLetter) {
             letterless = true;
         } else if (content.startsWith(u'#')) {
-            (seenRow ? notes : draft.comments) << line;
-        } else if (key == Title && draft.title.isEmpty()) {
-            draft.title = value;
-        } else if (key == Answer && draft.answer.isEmpty()) {
-            draft.answer = value;
-        } else if (key == Instructions) {
-            draft.instructions << value;
-        } else if (key == Picture && afterRow && !value.isEmpty()) {
-            draft.rows.last().picture = value;
+            (draft.rows.isEmpty() ? draft.comments : notes) << line;
+        } else if (tookFact(draft, key, value, afterRow)) {
+            continue;
         } else if (key != Elsewhere) {
             // A second title or answer, or a picture of no row, has no place in a draft: it is
             // kept as a comment.
-            (seenRow ? notes : draft.comments) << QStringLiteral("# ") + content;
+            (draft.rows.isEmpty() ? draft.comments : notes) << QStringLiteral("# ") + content;
         } else if (!content.isEmpty()) {
             const qsizetype equals = content.indexOf(u'=');
             draft.rows << Row{equals < 0 ? content : content.first(equals).trimmed(),
@@ -304,7 +315,6 @@ Draft ReadDraft(const QStringList &lines)
                               {}};
             notes.clear();
             letterless = false;
-            seenRow = true;
             afterRow = true;
         }
     }
