@@ -392,7 +392,7 @@ void EditorWindow::showPicture(RowWidgets &widgets, const QString &picture)
     const auto name = puzzle::ReadPictureName(picture);
     const auto *named = std::get_if<puzzle::PictureName>(&name);
     QImage small;
-    if (named && named->file.isEmpty()) {
+    if (named != nullptr && named->file.isEmpty()) {
         QByteArray bytes = named->bytes;
         QBuffer buffer(&bytes);
         QImageReader reader(&buffer);
@@ -405,9 +405,9 @@ void EditorWindow::showPicture(RowWidgets &widgets, const QString &picture)
     widgets.picture->setToolButtonStyle(small.isNull() ? Qt::ToolButtonTextOnly
                                                        : Qt::ToolButtonIconOnly);
     // A file still to be read is named; a picture, shown.
-    widgets.picture->setText(picture.isEmpty()                 ? tr("Picture…")
-                             : named && !named->file.isEmpty() ? named->file
-                                                               : tr("Picture"));
+    widgets.picture->setText(picture.isEmpty()                            ? tr("Picture…")
+                             : named != nullptr && !named->file.isEmpty() ? named->file
+                                                                          : tr("Picture"));
     widgets.picture->setAccessibleDescription(
         picture.isEmpty() ? tr("none") : (small.isNull() ? widgets.picture->text() : QString()));
     widgets.unpicture->setEnabled(!picture.isEmpty());
@@ -424,7 +424,7 @@ void EditorWindow::choosePicture(int row)
     }
     const QString path = dialog.selectedFiles().constFirst();
     // A phone's photo is a few MiB; what is far larger is no photo that a puzzle needs.
-    constexpr qint64 maxChosenBytes = 64 * 1024 * 1024;
+    constexpr qint64 maxChosenBytes = qint64{64} * 1024 * 1024;
     QFile file(path);
     QString reason;
     std::variant<board::Picture, QString> picture = reason;
