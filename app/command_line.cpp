@@ -79,6 +79,18 @@ struct CommandLine
             "2 when any file cannot be played, 0 otherwise."),
         QCoreApplication::translate("acronym", "FILE")};
 
+    QCommandLineOption results{
+        QStringLiteral("results"),
+        QCoreApplication::translate(
+            "acronym", "Read the result lines that learners sent from the text FILE, and any "
+                       "further FILEs (a chat, a mail), and print the table of them."),
+        QCoreApplication::translate("acronym", "FILE")};
+    QCommandLineOption csv{
+        QStringLiteral("csv"),
+        QCoreApplication::translate(
+            "acronym", "With --results, also write the table into OUT as CSV for a spreadsheet."),
+        QCoreApplication::translate("acronym", "OUT")};
+
     CommandLine()
     {
         parser.setApplicationDescription(QString::fromStdString(board::BuiltInExercise().caption));
@@ -90,6 +102,8 @@ struct CommandLine
         parser.addOption(htmlEditor);
         parser.addOption(edit);
         parser.addOption(check);
+        parser.addOption(results);
+        parser.addOption(csv);
         parser.addPositionalArgument(
             QCoreApplication::translate("acronym", "FILE"),
             QCoreApplication::translate("acronym", "A puzzle file to play instead of the built-in "
@@ -116,7 +130,8 @@ struct CommandLine
 
 Mode modeOf(const CommandLine &line, bool understood)
 {
-    if (!understood || line.answersAtOnce() || line.parser.isSet(line.check)) {
+    if (!understood || line.answersAtOnce() || line.parser.isSet(line.check) ||
+        line.parser.isSet(line.results) || line.parser.isSet(line.csv)) {
         return Mode::Terminal;
     }
     if (line.writesFiles()) {
@@ -163,6 +178,11 @@ Request ReadRequest(const QStringList &arguments, Mode mode)
     if (request.check) {
         request.checked = parser.values(line.check) + request.files;
     }
+    request.results = parser.isSet(line.results);
+    if (request.results) {
+        request.resulted = parser.values(line.results) + request.files;
+    }
+    request.csv = valueOf(parser, line.csv);
     request.edit = parser.isSet(line.edit);
     request.screenshot = valueOf(parser, line.screenshot);
     request.worksheet = valueOf(parser, line.worksheet);

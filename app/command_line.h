@@ -19,7 +19,8 @@ int Fail(const QString &message, int status = usageError);
 /// What the program is asked to do, which decides the application object that it needs.
 enum class Mode
 {
-    Terminal,   // help, version, a mistake, --check, or a window without a display to open it on
+    Terminal,   // help, version, a mistake, --check, --results, or a window without a display to
+                // open it on
     Files,      // the worksheet or the answer key, and any pages: fonts, so a GUI application, but
                 // no window
     Pages,      // the web pages or the package alone: text, which the core application writes
@@ -31,9 +32,12 @@ enum class Mode
 struct Request
 {
     Mode mode = Mode::Terminal;
-    QStringList files;   // the puzzle files named without an option
-    bool check = false;  // --check: `checked` are the files to check
-    QStringList checked; // --check's files, then `files`
+    QStringList files;    // the puzzle files named without an option
+    bool check = false;   // --check: `checked` are the files to check
+    QStringList checked;  // --check's files, then `files`
+    bool results = false; // --results: `resulted` are the files to read
+    QStringList resulted; // --results's files, then `files`
+    std::optional<QString> csv;
     bool edit = false;
     std::optional<QString> screenshot;
     std::optional<QString> worksheet;

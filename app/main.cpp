@@ -56,6 +56,12 @@ int run(const app::Request &request)
     if (request.check) {
         return app::CheckPuzzles(request.checked);
     }
+    if (request.results || request.csv) {
+        return request.results
+                   ? app::ShowResults(request.resulted, request.csv)
+                   : app::Fail(QCoreApplication::translate(
+                         "acronym", "--csv writes the table of --results (see --help)"));
+    }
     const bool windowed = request.mode == Mode::Window || request.mode == Mode::Screenshot;
     if (request.edit && windowed && files.size() <= 1) {
         return app::RunEditor(files.isEmpty() ? std::nullopt : std::optional(files.first()),

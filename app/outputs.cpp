@@ -4,11 +4,13 @@
 #include "outputs.h"
 
 #include "puzzle_file.h"
+#include "results.h"
 #include "scorm_package.h"
 #include "sheets.h"
 #include "web_page.h"
 
 #include <QCoreApplication>
+#include <QSaveFile>
 #include <QTextDocument>
 #include <algorithm>
 #include <cstdio>
@@ -47,6 +49,47 @@ int CheckPuzzles(const QStringList &paths)
         std::fflush(stdout);
     }
     return status;
+}
+
+int ShowResults(const QStringList &paths, const std::optional<QString> &csv)
+{
+    QString text;
+    for (const QString &path : paths) {
+        try {
+            text += puzzle::DecodeText(puzzle::ReadPuzzleFile(path)).lines.join(u'\n') + u'\n';
+        } catch (const puzzle::PuzzleError &error) {
+            return Fail(QString::fromUtf8(error.what()), puzzleError);
+        }
+    }
+    const std::vector<results::Row> rows = results::ResultTable(text);
+    // Each column as wide as its widest cell, two blanks between.
+    QList<QStringList> table{results::Heading()};
+    for (const results::Row &row : rows) {
+        table << results::CellsOf(row);
+    }
+    QList<qsizetype> widths(table.first().size(), 0);
+    for (const QStringList &cells : table) {
+        for (qsizetype column = 0; column < cells.size(); ++column) {
+            widths[column] = std::max(widths[column], cells[column].size());
+        }
+    }
+    for (const QStringList &cells : table) {
+        QString line;
+        for (qsizetype column = 0; column < cells.size(); ++column) {
+            line += cells[column].leftJustified(widths[column] + 2);
+        }
+        std::printf("%s\n", qUtf8Printable(line.trimmed()));
+    }
+    std::fflush(stdout);
+    if (csv) {
+        QSaveFile file(*csv);
+        if (!file.open(QIODevice::WriteOnly) || file.write(results::ResultCsv(rows)) < 0 ||
+            !file.commit()) {
+            return Fail(QCoreApplication::translate("acronym", R"(cannot write "%1": %2)")
+                            .arg(*csv, file.errorString()));
+        }
+    }
+    return 0;
 }
 
 int WriteFiles(const board::Exercise &exercise, const Request &request)

@@ -7,6 +7,7 @@
 #include "content.h"
 
 #include <QStringList>
+#include <optional>
 
 /// What the program does without a window: it checks puzzle files and writes the exercise.
 namespace app {
@@ -15,6 +16,11 @@ namespace app {
 /// files, each report starts with the file's name. The exit status: `puzzleError` when any file
 /// cannot be played.
 int CheckPuzzles(const QStringList &paths);
+
+/// Prints the table of the result lines in the files' text, and writes it as CSV into `csv` when
+/// it is given; nothing is written when a file cannot be read. The exit status: `puzzleError`
+/// then.
+int ShowResults(const QStringList &paths, const std::optional<QString> &csv);
 
 /// Writes the worksheet, the answer key, the web pages and the package that `request` asks for;
 /// returns the exit status.

@@ -119,7 +119,12 @@ class EditorWindow {
       undo: () => this.step(true),
       redo: () => this.step(false),
       back: () => this.stopPlaying(),
+      "results-open": () => this.showResults(true),
+      "results-back": () => this.showResults(false),
+      "save-csv": () => download("резултати.csv", resultCsv(resultTable(byId("pasted").value)), "text/csv;charset=utf-8"),
     };
+    byId("result-table").tHead.rows[0].replaceChildren(...resultHeading.map((name) => element("th", name, { scope: "col" })));
+    byId("pasted").addEventListener("input", () => this.showResultTable());
     for (const [id, command] of Object.entries(commands)) {
       byId(id).addEventListener("click", command);
     }
@@ -145,7 +150,7 @@ class EditorWindow {
 
   // The editor's keys, whichever field has the focus: undo and redo, and the rows' commands.
   press(event) {
-    if (!document.getElementById("playing").hidden) {
+    if (document.getElementById("editor").hidden) {
       return;
     }
     const control = event.ctrlKey || event.metaKey;
@@ -473,6 +478,24 @@ class EditorWindow {
     document.getElementById("board-place").replaceChildren();
     document.getElementById("editor").hidden = false;
     document.getElementById("play").focus();
+  }
+
+  // The results view: the table of the result lines pasted into it, which never leave the page.
+  showResults(shown) {
+    document.getElementById("editor").hidden = shown;
+    document.getElementById("results").hidden = !shown;
+    document.getElementById(shown ? "pasted" : "results-open").focus();
+  }
+
+  showResultTable() {
+    const rows = resultTable(document.getElementById("pasted").value);
+    const lines = rows.map((row) => {
+      const line = element("tr");
+      line.append(...resultCells(row).map((cell) => element("td", cell)));
+      return line;
+    });
+    document.getElementById("result-table").tBodies[0].replaceChildren(...lines);
+    document.getElementById("result-count").textContent = rows.length > 0 ? `Редове в таблицата: ${rows.length}` : "Няма редове «Резултат:».";
   }
 
   print(sheet) {

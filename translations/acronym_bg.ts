@@ -341,6 +341,26 @@
         <source>pictures: %1</source>
         <translation>картини: %1</translation>
     </message>
+    <message>
+        <source>--csv writes the table of --results (see --help)</source>
+        <translation>--csv записва таблицата на --results (виж --help)</translation>
+    </message>
+    <message>
+        <source>Read the result lines that learners sent from the text FILE, and any further FILEs (a chat, a mail), and print the table of them.</source>
+        <translation>Чете редовете с резултати, изпратени от учениците, от текста във ФАЙЛ и във всеки следващ ФАЙЛ (чат, писмо) и показва таблицата им.</translation>
+    </message>
+    <message>
+        <source>With --results, also write the table into OUT as CSV for a spreadsheet.</source>
+        <translation>С --results записва таблицата и в ИЗХОД като CSV за електронна таблица.</translation>
+    </message>
+    <message>
+        <source>OUT</source>
+        <translation>ИЗХОД</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>«%1» не може да се запише: %2</translation>
+    </message>
 </context>
 <context>
     <name>editor</name>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 //
 // The page's report to a learning platform (an LMS such as Moodle) that plays it as a SCORM 1.2
-// SCO: each judged pair, the board to come back to, and the score at the end. Without an LMS
-// the page plays on its own and says nothing to anybody. What the LMS refuses is let go: the
-// learner plays on.
+// SCO: each judged pair, the board to come back to, and the score at the end. What the LMS
+// refuses is let go: the learner plays on. Without an LMS, the end of a game offers the learner a
+// result line to send the teacher.
 "use strict";
 
 // The LMS's API object, looked for as a SCORM 1.2 SCO looks for it: up through the parent frames,
@@ -141,9 +141,92 @@ class LmsReport {
   }
 }
 
+// A finished game as a line of text that the learner sends the teacher, for a page that no LMS
+// plays: the learner's name is kept in this browser's storage for next time, and sent nowhere.
+class ResultSender {
+  constructor(exercise, identifier) {
+    this.exercise = exercise;
+    this.identifier = identifier;
+    this.since = Date.now();
+    const byId = (id) => document.getElementById(id);
+    this.name = byId("send-name");
+    this.line = byId("send-line");
+    this.said = byId("send-said");
+    try {
+      this.name.value = localStorage.getItem(nameKey) ?? "";
+    } catch {
+      // A browser that keeps nothing asks for the name each time.
+    }
+    this.name.addEventListener("input", () => {
+      try {
+        localStorage.setItem(nameKey, this.name.value);
+      } catch {
+        // As above.
+      }
+      this.show();
+    });
+    byId("send-result").addEventListener("click", () => this.send());
+  }
+
+  started() {
+    this.since = Date.now();
+  }
+
+  reset() {
+    this.since = Date.now();
+    document.getElementById("send").hidden = true;
+  }
+
+  finished({ slots, wrongTries }) {
+    const now = new Date();
+    const two = (number) => String(number).padStart(2, "0");
+    this.game = {
+      puzzle: this.exercise.title,
+      pairs: slots,
+      total: slots,
+      wrongTries,
+      seconds: Math.round((Date.now() - this.since) / 1000),
+      when: `${two(now.getDate())}.${two(now.getMonth() + 1)}.${now.getFullYear()} ${two(now.getHours())}:${two(now.getMinutes())}`,
+      id: this.identifier,
+    };
+    this.said.textContent = "";
+    this.show();
+    document.getElementById("send").hidden = false;
+  }
+
+  show() {
+    this.line.textContent = resultLine({ ...this.game, name: this.name.value });
+  }
+
+  // Shares the line where the device shares text, as phones do; otherwise copies it. The line
+  // stays on the screen for a device that can do neither.
+  async send() {
+    const text = this.line.textContent;
+    try {
+      if (navigator.canShare?.({ text })) {
+        await navigator.share({ text });
+        return;
+      }
+      await navigator.clipboard.writeText(text);
+      this.said.textContent = "Копирано";
+    } catch (error) {
+      if (error?.name !== "AbortError") {
+        window.getSelection().selectAllChildren(this.line);
+        this.said.textContent = "Не стана. Редът е избран: копирай го.";
+      }
+    }
+  }
+}
+
+// Where the learner's name is kept.
+const nameKey = "acronym.name.1";
+
 {
   const api = findLmsApi(window);
+  const carried = document.getElementById("exercise");
   if (api) {
     gameWatchers.push(new LmsReport(api));
+  } else if (carried) {
+    gameWatchers.push(new ResultSender(JSON.parse(carried.textContent), packageIdentifier(carried.textContent)));
   }
 }

@@ -237,6 +237,28 @@ function play(exercise, watchers = []) {
   return game;
 }
 
+const crcTable = Array.from({ length: 256 }, (_, byte) => {
+  let crc = byte;
+  for (let bit = 0; bit < 8; ++bit) {
+    crc = crc & 1 ? 0xedb88320 ^ (crc >>> 1) : crc >>> 1;
+  }
+  return crc >>> 0;
+});
+
+function crc32(bytes) {
+  let crc = 0xffffffff;
+  for (const byte of bytes) {
+    crc = crcTable[(crc ^ byte) & 0xff] ^ (crc >>> 8);
+  }
+  return (crc ^ 0xffffffff) >>> 0;
+}
+
+// The identifier of the SCORM package of the puzzle that `data` carries, as the page carries it:
+// the same puzzle, the same name. A result line names its puzzle by it too.
+function packageIdentifier(data) {
+  return `acronym-${crc32(new TextEncoder().encode(data)).toString(16).padStart(8, "0")}`;
+}
+
 // A page that the program writes carries its exercise, and plays it once the whole script has
 // run; the editor's page plays its own.
 document.addEventListener("DOMContentLoaded", () => {

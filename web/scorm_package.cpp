@@ -156,16 +156,20 @@ QString xmlEscaped(const std::string &text)
 
 } // namespace
 
-QString ScormManifest(const board::Exercise &exercise)
+QString PackageIdentifier(const board::Exercise &exercise)
 {
     // The puzzle as the page carries it names the package: the same puzzle, the same name.
     const QByteArray puzzle = parts::exerciseData(exercise).toUtf8();
     const uLong sum =
         crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(puzzle.constData()),
               static_cast<uInt>(puzzle.size()));
+    return QStringLiteral("acronym-%1").arg(sum, 8, 16, QChar(u'0'));
+}
+
+QString ScormManifest(const board::Exercise &exercise)
+{
     return parts::filled(parts::piecesOf(parts::resource(QStringLiteral("web/imsmanifest.xml"))),
-                         {{QStringLiteral("IDENTIFIER"),
-                           QStringLiteral("acronym-%1").arg(sum, 8, 16, QChar(u'0'))},
+                         {{QStringLiteral("IDENTIFIER"), PackageIdentifier(exercise)},
                           {QStringLiteral("TITLE"), xmlEscaped(exercise.title)}})
         .join(QString());
 }

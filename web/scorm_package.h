@@ -12,9 +12,12 @@ namespace web {
 /// The name of the game's page inside a package.
 inline constexpr char scormPage[] = "index.html";
 
+/// The identifier of the exercise's package, "acronym-84f771fa": the same for the same puzzle. A
+/// result line names its puzzle by it too.
+QString PackageIdentifier(const board::Exercise &exercise);
+
 /// The SCORM 1.2 manifest of an exercise's package: one organization with one item, titled as
-/// the exercise, whose one SCO resource is the game's page. Its identifier is the same for the
-/// same puzzle.
+/// the exercise, whose one SCO resource is the game's page.
 QString ScormManifest(const board::Exercise &exercise);
 
 /// Writes the exercise as a SCORM 1.2 content package to `path`: a zip with imsmanifest.xml at

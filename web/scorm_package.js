@@ -8,28 +8,10 @@
 // The name of the game's page inside a package.
 const scormPage = "index.html";
 
-// The manifest of an exercise's package. `pieces` is the program's manifest split at its places;
-// the puzzle as the page carries it names the package, so the same puzzle has the same name.
+// The manifest of an exercise's package. `pieces` is the program's manifest split at its places.
 function scormManifest(exercise, pieces) {
-  const sum = crc32(new TextEncoder().encode(exerciseData(exercise)));
-  const parts = { IDENTIFIER: `acronym-${sum.toString(16).padStart(8, "0")}`, TITLE: htmlEscaped(asProgramHolds(exercise.title)) };
+  const parts = { IDENTIFIER: packageIdentifier(exerciseData(exercise)), TITLE: htmlEscaped(asProgramHolds(exercise.title)) };
   return pieces.map((piece, index) => (index % 2 === 1 ? parts[piece] : piece)).join("");
-}
-
-const crcTable = Array.from({ length: 256 }, (_, byte) => {
-  let crc = byte;
-  for (let bit = 0; bit < 8; ++bit) {
-    crc = crc & 1 ? 0xedb88320 ^ (crc >>> 1) : crc >>> 1;
-  }
-  return crc >>> 0;
-});
-
-function crc32(bytes) {
-  let crc = 0xffffffff;
-  for (const byte of bytes) {
-    crc = crcTable[(crc ^ byte) & 0xff] ^ (crc >>> 8);
-  }
-  return (crc ^ 0xffffffff) >>> 0;
 }
 
 // Files, each a name and its bytes, as one zip archive. Every entry is dated 1980-01-01 00:00,

@@ -31,8 +31,10 @@ QString policy(const QString &script, const QString &style)
         .arg(hashSource(script), hashSource(style));
 }
 
-// The game page's script: the game, then its report to a learning platform that plays it.
-const QStringList gameScripts{QStringLiteral("web/page.js"), QStringLiteral("web/lms.js")};
+// The game page's script: the game, the result line's rules, then its report of a finished game:
+// to a learning platform that plays it, or as a result line.
+const QStringList gameScripts{QStringLiteral("web/page.js"), QStringLiteral("results/results.js"),
+                              QStringLiteral("web/lms.js")};
 
 // The game's page, but for its title and its exercise.
 QStringList gamePieces()
@@ -78,7 +80,7 @@ QString EditorPage()
          QStringLiteral("puzzle/pictures.js"), QStringLiteral("puzzle/puzzle_file.js"),
          QStringLiteral("editor/draft.js"), QStringLiteral("web/web_page.js"),
          QStringLiteral("web/scorm_package.js"), QStringLiteral("sheets/sheets.js"),
-         QStringLiteral("editor/editor_window.js")});
+         QStringLiteral("results/results.js"), QStringLiteral("editor/editor_window.js")});
     return parts::filled(
                parts::piecesOf(parts::resource(QStringLiteral("web/editor.html"))),
                {{QStringLiteral("POLICY"), policy(script, style)},

@@ -4,6 +4,7 @@
 // Plays the page that `acronym --html` writes in headless Chromium, by the games that the window
 // plays too (../games/games.json). ACRONYM names the program; build/default's by default.
 import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
 import { readFileSync, statSync, writeFileSync } from "node:fs";
 import { join, resolve } from "node:path";
 import { test } from "node:test";
@@ -150,5 +151,37 @@ test("shows a puzzle's pictures from inside itself, the chosen one large, and pl
   await mouse.press(tab, "reset");
   await mouse.select(tab, "explanations", "пари от метал");
   assert.deepEqual([await sideways(tab), await violations(tab)], [0, []]);
+  await tab.close();
+});
+
+test("ends a game that no LMS plays with a result line that checks, copied for the learner to send", async () => {
+  const { tab, trouble } = await open(pageOf());
+  await tab.evaluateOnNewDocument(() => Object.defineProperty(navigator, "clipboard", { value: { writeText: async (text) => (window.copied = text) } }));
+  await tab.reload();
+  for (const step of games.games[0].steps) {
+    if (step.reset) {
+      await mouse.press(tab, "reset");
+      continue;
+    }
+    await mouse.select(tab, "words", step.choose[0]);
+    await mouse.select(tab, "explanations", step.choose[1]);
+    await mouse.press(tab, "choose");
+  }
+  assert.equal(await tab.$eval("#send", (send) => send.hidden), false);
+  await tab.focus("#send-name");
+  await tab.keyboard.type("Иван Петров");
+  await tab.keyboard.press("Tab");
+  await tab.keyboard.press("Enter");
+  await tab.waitForFunction(() => document.getElementById("send-said").textContent === "Копирано");
+  assert.deepEqual(await violations(tab), []);
+  const line = await tab.evaluate(() => window.copied);
+  assert.match(line, /^Резултат: Иван Петров \| История - акроним \| 9 от 9, 1 грешка \| 90 от 100 \| \d+:\d\d \| \d\d\.\d\d\.\d{4} \d\d:\d\d \| (acronym-[0-9a-f]{8}) \| [0-9A-Z]{4}-[0-9A-Z]{4}$/);
+  assert.equal(await tab.evaluate((line) => readResult(line).checks && localStorage.getItem("acronym.name.1"), line), "Иван Петров");
+  assert.equal(await tab.$eval("#send-line", (shown) => shown.textContent), line);
+  // The puzzle is named as its SCORM package is.
+  acronym(["--scorm", join(folder, "package.zip")]);
+  const manifest = execFileSync("unzip", ["-p", join(folder, "package.zip"), "imsmanifest.xml"], { encoding: "utf8" });
+  assert.ok(manifest.includes(`identifier="${line.split(" | ")[6]}"`), line);
+  assert.deepEqual(trouble, []);
   await tab.close();
 });

@@ -129,6 +129,8 @@ for (const mode of ["frame", "window"]) {
     const { tab, sco, errors, leave } = await lms(mode === "window" ? { window: "" } : {});
     await playSteps(sco, game);
     assert.equal(await sco.$eval("#done-text", (end) => end.textContent), table("games/games.json").games[0].end);
+    // The LMS has the result: the page offers no line to send.
+    assert.equal(await sco.$eval("#send", (send) => send.hidden), true);
     const { cmi, finishes, refused } = await heldAfter(tab, leave);
     const interactions = Object.values(cmi.interactions);
     assert.deepEqual(

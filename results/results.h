@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The acronym authors
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+/// Results that travel as lines of text: the line that a learner sends at the end of a game, and
+/// the table that a teacher makes of the lines that came.
+namespace results {
+
+/// One finished game, as its line tells it.
+struct Result
+{
+    QString name;   // the learner's, with the class: "Иван Петров, 5 б"
+    QString puzzle; // the puzzle's title
+    int pairs = 0;  // made
+    int total = 0;  // pairs in all
+    int wrongTries = 0;
+    int seconds = 0; // the game's length
+    QString when;    // "09.12.2026 10:42", local time
+    QString id;      // the puzzle's package identifier: "acronym-84f771fa"
+};
+
+/// The score that a learning platform records: 100 × pairs ÷ (pairs + wrong tries), rounded.
+int Score(int pairs, int wrongTries);
+
+/// The result as one line, ending in the check code of everything before it:
+/// "Резултат: Иван Петров, 5 б | История - акроним | 9 от 9, 1 грешка | 90 от 100 | 4:12 |
+/// 09.12.2026 10:42 | acronym-84f771fa | 7KQ2-M9XA". A "|" in a name or a title becomes "/", and
+/// blanks of any kind are one space.
+QString ResultLine(const Result &result);
+
+/// A row of the teacher's table: a learner's best checking line for one puzzle, with the number
+/// of checking lines sent for it, or a line that does not check, on a row of its own.
+struct Row
+{
+    QString name;
+    QString puzzle;
+    QString pairs; // "9 от 9"
+    QString wrongTries;
+    QString score;
+    QString time; // "4:12"
+    QString when;
+    int tries = 1;
+    bool checks = true;
+
+    bool operator==(const Row &) const = default;
+};
+
+/// The result lines found in pasted text: a chat, a mail, a file. Other text is passed over; a
+/// line that a messenger broke in two is joined where only one joining checks, or either does.
+/// Rows are in Bulgarian alphabetical order of the names, then of the puzzles.
+std::vector<Row> ResultTable(const QString &pasted);
+
+/// The table's heading and rows as texts, as the table shows them.
+QStringList Heading();
+QStringList CellsOf(const Row &row);
+
+/// The table as a spreadsheet set to Bulgarian reads it: UTF-8 with a byte-order mark, ";"
+/// between fields, CR LF after each row. A cell that a spreadsheet would take for a formula
+/// starts with "'".
+QByteArray ResultCsv(const std::vector<Row> &rows);
+
+} // namespace results
