@@ -504,6 +504,10 @@ class EditorWindow {
   }
 
   keep() {
+    if (this.awaitingPictures) {
+      // The record that marks pictures in IndexedDB stays until they have come.
+      return;
+    }
     const record = { draft: this.draft, fileName: this.fileName, savedText: this.savedText };
     try {
       localStorage.setItem(storageKey, JSON.stringify(record));
@@ -545,15 +549,25 @@ class EditorWindow {
     } catch {
       kept = null;
     }
+    this.awaitingPictures = kept?.pictures === "indexedDB";
     if (!this.restoreFrom(kept)) {
+      this.awaitingPictures = false;
       this.start(emptyDraft(), "");
       return;
     }
-    if (kept.pictures === "indexedDB") {
+    if (this.awaitingPictures) {
       // The pictures come after the text, unless the teacher has begun to change it.
       inDatabase("readonly", (store) => store.get(storageKey)).then(
-        (whole) => this.done.length === 0 && this.restoreFrom(whole),
-        () => this.showKept(false),
+        (whole) => {
+          this.awaitingPictures = false;
+          if (this.done.length > 0 || !this.restoreFrom(whole)) {
+            this.keep();
+          }
+        },
+        () => {
+          this.awaitingPictures = false;
+          this.showKept(false);
+        },
       );
     }
   }
@@ -570,9 +584,7 @@ class EditorWindow {
     draft.rows.forEach((value) => (value.picture ??= ""));
     this.start(draft, String(record.fileName ?? ""));
     this.savedText = record.savedText;
-    if (record.pictures !== "indexedDB") {
-      this.keep();
-    }
+    this.keep();
     return true;
   }
 }

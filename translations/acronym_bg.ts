@@ -256,6 +256,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsDialog</name>
+    <message>
+        <source>Open results</source>
+        <translation>Отвори резултати</translation>
+    </message>
+    <message>
+        <source>Save the results as CSV</source>
+        <translation>Запази резултатите като CSV</translation>
+    </message>
+    <message>
+        <source>CSV tables (*.csv)</source>
+        <translation>Таблици CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>«%1» не може да се запише: %2</translation>
+    </message>
+</context>
+<context>
     <name>acronym</name>
     <message>
         <source>Render the window as it first appears into FILE (PNG), then exit. Needs no display.</source>

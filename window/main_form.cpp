@@ -9,20 +9,26 @@
 #include "hamburger.xpm"
 #include "list_box.h"
 #include "puzzle_file.h"
+#include "results.h"
+#include "results_dialog.h"
 #include "scorm_package.h"
 #include "sheets.h"
 #include "web_page.h"
 
 #include <QAction>
 #include <QBuffer>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -30,7 +36,9 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QShortcut>
 #include <QTextDocument>
 #include <QUrl>
@@ -234,6 +242,10 @@ MainForm::MainForm(QWidget *parent)
                [this] { print(false); });
     addCommand(QStringLiteral("Печатай отговорите…"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] { print(true); });
+    addCommand(QStringLiteral("Резултати…"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] {
+        ResultsDialog dialog(this);
+        dialog.exec();
+    });
     setAcceptDrops(true);
     for (const QKeySequence &key :
          {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
@@ -278,6 +290,7 @@ bool MainForm::play(const board::Exercise &exercise)
         m_folder = QFileInfo(QString::fromStdString(exercise.path)).absolutePath();
     }
     m_wrongTries = 0;
+    m_clock.start();
     try {
         for (board::MemoryColumn &master : m_list2) {
             master.Clear();
@@ -341,6 +354,7 @@ void MainForm::Command1Click(int index)
         } else if (index == 1) {
             board::ResetBoard(columns());
             m_wrongTries = 0;
+            m_clock.restart();
         }
     } catch (const std::exception &error) {
         report(error);
@@ -365,11 +379,53 @@ void MainForm::tell(const board::Choice &choice)
                          .arg(choice.slot + 1)
                          .arg(m_list3->ListCount()));
     if (m_list1[0]->ListCount() == 0) {
-        ShowMessage(this, QMessageBox::Information, windowTitle(),
+        endGame();
+    }
+}
+
+// The message that ends a game; «Изпрати резултата» in it sends the result on.
+void MainForm::endGame()
+{
+    const auto seconds = static_cast<int>(m_clock.elapsed() / 1000);
+    QMessageBox box(QMessageBox::Information, windowTitle(),
                     QStringLiteral("Браво! Акронимът е готов: «%1».\nГрешни опити: %2.")
                         .arg(QString::fromStdString(m_exercise.answer))
-                        .arg(m_wrongTries));
+                        .arg(m_wrongTries),
+                    QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    const QPushButton *send =
+        box.addButton(QStringLiteral("Изпрати резултата"), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    if (box.clickedButton() == send) {
+        sendResult(seconds);
     }
+}
+
+// Copies the result line for the learner to paste where the class talks to the teacher; the name
+// is kept for the next game.
+void MainForm::sendResult(int seconds)
+{
+    QSettings settings;
+    bool given = false;
+    const QString name = QInputDialog::getText(
+        this, QStringLiteral("Изпрати резултата"), QStringLiteral("Име и клас:"), QLineEdit::Normal,
+        settings.value(QStringLiteral("results/name")).toString(), &given);
+    if (!given) {
+        return;
+    }
+    settings.setValue(QStringLiteral("results/name"), name);
+    const int pairs = m_list3->ListCount();
+    const QString line = results::ResultLine(
+        {name, QString::fromStdString(m_exercise.title), pairs, pairs, m_wrongTries, seconds,
+         QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")),
+         web::PackageIdentifier(m_exercise)});
+    QGuiApplication::clipboard()->setText(line);
+    m_announcer->say(QStringLiteral("Копирано"));
+    ShowMessage(this, QMessageBox::Information, windowTitle(),
+                QStringLiteral("Копирано. Постави реда там, където класът пише на учителя:\n\n") +
+                    line);
 }
 
 void MainForm::report(const std::exception &error)

@@ -6,6 +6,7 @@
 #include "board.h"
 #include "content.h"
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QHash>
 #include <QMessageBox>
@@ -45,7 +46,8 @@ void ShowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &caption
 /// from then on "Избрах" runs the pair check and "Чисти" the reset. Ctrl+P prints its worksheet,
 /// Ctrl+Shift+P its answer key, through the system's print dialog. Each judged pair is told to
 /// screen readers, a filled slot is scrolled into sight, and the last one brings a message that
-/// spells the answer and counts the wrong tries. Ctrl+O, or a file dropped on
+/// spells the answer and counts the wrong tries, and offers the result as a line of text to send
+/// the teacher; «Резултати…» reads such lines into a table. Ctrl+O, or a file dropped on
 /// the window, replaces the exercise with one from a puzzle file; a file that cannot be played is
 /// explained in a message box and the game goes on as it was. Ctrl+S saves the exercise as a web
 /// page, and the menu also saves it as a SCORM package for Moodle. A right click on the form, the
@@ -95,6 +97,8 @@ private:
     void report(const std::exception &error);
     void showPictures(const board::Exercise &exercise);
     void showChosenPicture();
+    void endGame();
+    void sendResult(int seconds);
 
     QLabel *m_heading = nullptr;
     std::array<FlatButton *, 2> m_command1{};
@@ -109,6 +113,7 @@ private:
     QHash<QString, QPixmap> m_pictures; // large, by explanation
     board::Exercise m_exercise;         // on the board
     int m_wrongTries = 0;               // in this game, since the last reset
+    QElapsedTimer m_clock;              // since then
     QString m_folder;                   // where the last puzzle file came from
     QMenu *m_commands = nullptr;
 };

@@ -8,14 +8,18 @@
 #include "list_box.h"
 #include "main_form.h"
 #include "puzzle_file.h"
+#include "results.h"
+#include "results_dialog.h"
 #include "scorm_package.h"
 #include "web_page.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,7 +31,10 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -106,6 +113,7 @@ private slots:
     void tellsScreenReaders();
     void scrollsTheFilledSlotIntoSight();
     void endsTheGameWithAMessage();
+    void sendsTheResultLine();
     void printsFromTheWindow_data();
     void printsFromTheWindow();
     void playsTheSharedGames_data();
@@ -984,6 +992,47 @@ void MainFormTest::endsTheGameWithAMessage()
     QCOMPARE(m_told.last(), "Браво! Акронимът е готов: «Аб».\nГрешни опити: 1.");
 }
 
+// «Изпрати резултата» at the end copies a line that checks, with the name that the learner gives;
+// «Резултати…» reads it back into its table.
+void MainFormTest::sendsTheResultLine()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    m_closer.disconnect();
+    QStringList shown;
+    connect(&m_closer, &QTimer::timeout, this, [&shown] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *asked = qobject_cast<QInputDialog *>(modal)) {
+            asked->setTextValue(QStringLiteral("Иван Петров, 5 б"));
+            asked->accept();
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            shown << box->text();
+            const auto buttons = box->findChildren<QPushButton *>();
+            const auto send = std::find_if(buttons.begin(), buttons.end(), [](auto *button) {
+                return button->text() == QStringLiteral("Изпрати резултата");
+            });
+            (send != buttons.end() ? *send : box->button(QMessageBox::Ok))->click();
+        }
+    });
+    choose("таран", explanations[0]);
+    for (int word = 0; word < 9; ++word) {
+        choose(words[word], explanations[partner[word]]);
+    }
+    QTRY_COMPARE(shown.size(), 2);
+    const QString line = QGuiApplication::clipboard()->text();
+    QVERIFY2(shown.last().endsWith(line), qPrintable(shown.last()));
+    ResultsDialog results;
+    results.findChild<QPlainTextEdit *>()->setPlainText("чат\n" + line + "\nоще\n");
+    const QTableWidget *table = results.findChild<QTableWidget *>();
+    QStringList cells;
+    for (int column = 0; column < table->columnCount(); ++column) {
+        cells << table->item(0, column)->text();
+    }
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(cells.mid(0, 5),
+             QStringList({"Иван Петров, 5 б", "История - акроним", "9 от 9", "1", "90"}));
+    QCOMPARE(cells.last(), "вярна");
+}
+
 void MainFormTest::printsFromTheWindow_data()
 {
     QTest::addColumn<int>("modifiers"); // with Ctrl+P
@@ -1122,10 +1171,10 @@ void MainFormTest::opensTheMenu()
     for (const QAction *action : menu->actions()) {
         entries << action->text() + u'\t' + action->shortcut().toString();
     }
-    QCOMPARE(entries,
-             QStringList({"Нов пъзел…\tCtrl+N", "Отвори…\tCtrl+O", "Промени пъзела…\tCtrl+E",
-                          "Запази като уеб страница…\tCtrl+S", "Запази за Moodle (SCORM)…\t",
-                          "Печатай работния лист…\tCtrl+P", "Печатай отговорите…\tCtrl+Shift+P"}));
+    QCOMPARE(entries, QStringList({"Нов пъзел…\tCtrl+N", "Отвори…\tCtrl+O",
+                                   "Промени пъзела…\tCtrl+E", "Запази като уеб страница…\tCtrl+S",
+                                   "Запази за Moodle (SCORM)…\t", "Печатай работния лист…\tCtrl+P",
+                                   "Печатай отговорите…\tCtrl+Shift+P", "Резултати…\tCtrl+R"}));
 
     const QTemporaryDir folder;
     const QString path = folder.filePath("chosen." + QFileInfo(offered).suffix());
