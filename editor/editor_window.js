@@ -589,4 +589,4 @@ class EditorWindow {
   }
 }
 
-new EditorWindow(...["page-pieces", "manifest-pieces"].map((id) => JSON.parse(document.getElementById(id).textContent)));
+new EditorWindow(gamePieces(), JSON.parse(document.getElementById("manifest-pieces").textContent));

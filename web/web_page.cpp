@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QSaveFile>
 
 namespace web {
@@ -36,15 +37,18 @@ QString policy(const QString &script, const QString &style)
 const QStringList gameScripts{QStringLiteral("web/page.js"), QStringLiteral("results/results.js"),
                               QStringLiteral("web/lms.js")};
 
-// The game's page, but for its title and its exercise.
-QStringList gamePieces()
+// The game's page, but for its title and its exercise; `carried` leaves its style and script as
+// places too, for the editor's page, whose own style and script start with them.
+QStringList gamePieces(bool carried = false)
 {
     const QString style = parts::resource(QStringLiteral("web/page.css"));
     const QString script = parts::resources(gameScripts);
-    return parts::filled(parts::piecesOf(parts::resource(QStringLiteral("web/page.html"))),
-                         {{QStringLiteral("POLICY"), policy(script, style)},
-                          {QStringLiteral("STYLE"), style},
-                          {QStringLiteral("SCRIPT"), script}});
+    QHash<QString, QString> places{{QStringLiteral("POLICY"), policy(script, style)}};
+    if (!carried) {
+        places.insert(QStringLiteral("STYLE"), style);
+        places.insert(QStringLiteral("SCRIPT"), script);
+    }
+    return parts::filled(parts::piecesOf(parts::resource(QStringLiteral("web/page.html"))), places);
 }
 
 QString written(const QString &text, const QString &path)
@@ -74,13 +78,21 @@ QString EditorPage()
     const qsizetype board = game.indexOf(QStringLiteral("<body>\n")) + 7;
     const QString style =
         parts::resources({QStringLiteral("web/page.css"), QStringLiteral("web/editor.css")});
-    // The game to play the puzzle being made, and the program's rules and writers.
-    const QString script = parts::resources(
-        {QStringLiteral("web/page.js"), QStringLiteral("puzzle/text_encoding.js"),
-         QStringLiteral("puzzle/pictures.js"), QStringLiteral("puzzle/puzzle_file.js"),
-         QStringLiteral("editor/draft.js"), QStringLiteral("web/web_page.js"),
-         QStringLiteral("web/scorm_package.js"), QStringLiteral("sheets/sheets.js"),
-         QStringLiteral("results/results.js"), QStringLiteral("editor/editor_window.js")});
+    // The game's script first, to play the puzzle being made and to be written into its pages;
+    // then the program's rules and writers.
+    const QString script =
+        parts::resources(gameScripts) +
+        parts::resources(
+            {QStringLiteral("puzzle/text_encoding.js"), QStringLiteral("puzzle/pictures.js"),
+             QStringLiteral("puzzle/puzzle_file.js"), QStringLiteral("editor/draft.js"),
+             QStringLiteral("web/web_page.js"), QStringLiteral("web/scorm_package.js"),
+             QStringLiteral("sheets/sheets.js"), QStringLiteral("editor/editor_window.js")});
+    // The game's pieces leave its style and script to the page, which has them at the start of
+    // its own, and say how long they are.
+    const QJsonObject pieces{
+        {QStringLiteral("pieces"), QJsonArray::fromStringList(gamePieces(true))},
+        {QStringLiteral("style"), parts::resource(QStringLiteral("web/page.css")).size()},
+        {QStringLiteral("script"), parts::resources(gameScripts).size()}};
     return parts::filled(
                parts::piecesOf(parts::resource(QStringLiteral("web/editor.html"))),
                {{QStringLiteral("POLICY"), policy(script, style)},
@@ -88,8 +100,7 @@ QString EditorPage()
                 {QStringLiteral("SCRIPT"), script},
                 {QStringLiteral("GAME"),
                  game.sliced(board, game.indexOf(QStringLiteral("<script")) - board)},
-                {QStringLiteral("PIECES"),
-                 parts::scriptData(QJsonDocument(QJsonArray::fromStringList(gamePieces())))},
+                {QStringLiteral("PIECES"), parts::scriptData(QJsonDocument(pieces))},
                 {QStringLiteral("MANIFEST"),
                  parts::scriptData(QJsonDocument(QJsonArray::fromStringList(
                      parts::piecesOf(parts::resource(QStringLiteral("web/imsmanifest.xml"))))))}})

@@ -43,6 +43,22 @@ function exerciseData(exercise) {
   return JSON.stringify(data).replaceAll("<", "\\u003c");
 }
 
+// The program's game page split at the places that an exercise fills, for the editor's page: the
+// program gives it without the game's style and script, which start this page's own.
+function gamePieces() {
+  const { pieces, style, script } = JSON.parse(document.getElementById("page-pieces").textContent);
+  const carried = { STYLE: document.querySelector("style").textContent.slice(0, style), SCRIPT: document.querySelector("script:not([type])").textContent.slice(0, script) };
+  const filled = [pieces[0]];
+  for (let piece = 1; piece < pieces.length; piece += 2) {
+    if (pieces[piece] in carried) {
+      filled[filled.length - 1] += carried[pieces[piece]] + pieces[piece + 1];
+    } else {
+      filled.push(pieces[piece], pieces[piece + 1]);
+    }
+  }
+  return filled;
+}
+
 // The exercise as one self-contained page. `pieces` is the program's page without the exercise:
 // its texts, and between them the names of the places that the exercise fills.
 function webPage(exercise, pieces) {

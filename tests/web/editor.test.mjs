@@ -85,7 +85,7 @@ const readIn = async (tab, bytes, pictures = {}) =>
           const files = new Map(Object.entries(pictures).map(([name, picture]) => [name, Uint8Array.from(atob(picture), (character) => character.charCodeAt(0))]));
           const read = await checkedPuzzle(Uint8Array.from(bytes), "t.txt", files);
           const { exercise } = read;
-          const pieces = JSON.parse(document.getElementById("page-pieces").textContent);
+          const pieces = gamePieces();
           const types = exercise.pictures.map((picture) => picture.type.slice(6) || "-");
           return JSON.stringify({ read: read.encoding, ...exercise, ...exercise.rows, pictures: types, page: webPage(exercise, pieces) });
         } catch (error) {
@@ -427,6 +427,8 @@ test("reads the shared result lines as the program does, and its «Резулт�
   assert.equal(rows.length, 5);
   assert.deepEqual((await downloaded(tab, saving, "save-csv")).bytes, readFileSync(join(folder, "program.csv")));
   assert.deepEqual(await violations(tab), []);
+  await tab.setViewport({ width: 360, height: 640 });
+  assert.equal(await sideways(tab), 0);
   assert.deepEqual(trouble, []);
   await tab.close();
 });
