@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The acronym authors
 // SPDX-License-Identifier: MIT
 
+#include "answering_dialogs.h"
 #include "drawn_pictures.h"
 #include "editor_window.h"
 #include "pictures.h"
@@ -104,28 +105,14 @@ template <typename Widget> Widget *named(const QWidget &window, const QString &n
 // file dialog; returns what the message box that refused it said, if one did.
 QString givePicture(EditorWindow &window, const QString &path)
 {
-    QString refusal;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, &window, [&refusal, &path] {
-        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            if (name != nullptr && name->text().isEmpty()) {
-                name->setText(path);
-                QTest::keyClick(name, Qt::Key_Return);
-            }
-        } else if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            refusal = box->text();
-            box->accept();
-        }
-    });
-    answer.start(10);
+    const checks::AnsweringDialogs answer(path);
     QTest::keyClick(window.windowHandle(), Qt::Key_Space);
     // The window is the teacher's again once the dialogs are gone.
     QApplication::setActiveWindow(&window);
     if (!QTest::qWaitForWindowActive(&window)) {
         qWarning("the editor does not come back after a dialog");
     }
-    return refusal;
+    return answer.refusal();
 }
 
 // Does what a step of the shared table says, as a teacher at the keyboard would: keys go to the

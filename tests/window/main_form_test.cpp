@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "announcer.h"
+#include "answering_dialogs.h"
 #include "drawn_pictures.h"
 #include "flat_button.h"
 #include "invariants.h"
@@ -783,22 +784,8 @@ void MainFormTest::endsOnABoardErrorWhileBuilt()
 // text of the message box that refused it, if one did.
 QString MainFormTest::openFile(const QString &how, const QString &path)
 {
-    QString refusal;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&refusal, &path] {
-        // The path is typed into the dialog's file name box, as a teacher may, and Return accepts.
-        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            if (name != nullptr && name->text().isEmpty()) {
-                name->setText(path);
-                QTest::keyClick(name, Qt::Key_Return);
-            }
-        } else if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            refusal = box->text();
-            box->accept();
-        }
-    });
-    answer.start(10);
+    // The path is typed into the dialog's file name box, as a teacher may, and Return accepts.
+    const checks::AnsweringDialogs answer(path);
     if (how == "Ctrl+O") {
         QApplication::setActiveWindow(m_form.get());
         [&] { QVERIFY(QTest::qWaitForWindowActive(m_form.get())); }();
@@ -813,7 +800,7 @@ QString MainFormTest::openFile(const QString &how, const QString &path)
         QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_form.get(), &drop);
     }
-    return refusal;
+    return answer.refusal();
 }
 
 void MainFormTest::opensAnotherPuzzle_data()
