@@ -34,7 +34,8 @@ QString policy(const QString &script, const QString &style)
 
 // The game page's script: the game, the result line's rules, then its report of a finished game:
 // to a learning platform that plays it, or as a result line.
-const QStringList gameScripts{QStringLiteral("web/page.js"), QStringLiteral("results/results.js"),
+const QStringList gameScripts{QStringLiteral("web/page.js"),
+                              QStringLiteral("results/result_line.js"),
                               QStringLiteral("web/lms.js")};
 
 // The game's page, but for its title and its exercise; `carried` leaves its style and script as
@@ -86,7 +87,8 @@ QString EditorPage()
             {QStringLiteral("puzzle/text_encoding.js"), QStringLiteral("puzzle/pictures.js"),
              QStringLiteral("puzzle/puzzle_file.js"), QStringLiteral("editor/draft.js"),
              QStringLiteral("web/web_page.js"), QStringLiteral("web/scorm_package.js"),
-             QStringLiteral("sheets/sheets.js"), QStringLiteral("editor/editor_window.js")});
+             QStringLiteral("sheets/sheets.js"), QStringLiteral("results/result_table.js"),
+             QStringLiteral("editor/editor_window.js")});
     // The game's pieces leave its style and script to the page, which has them at the start of
     // its own, and say how long they are.
     const QJsonObject pieces{
