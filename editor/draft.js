@@ -212,7 +212,6 @@ function readDraft(lines) {
   const draft = emptyDraft();
   let notes = [];
   let letterless = false;
-  let seenRow = false;
   let afterRow = false; // nothing but blank and comment lines since the last row's
   for (const line of lines) {
     const content = trimmed(line);
@@ -223,7 +222,7 @@ function readDraft(lines) {
     if (content === noLetter) {
       letterless = true;
     } else if (content.startsWith("#")) {
-      (seenRow ? notes : draft.comments).push(line);
+      (draft.rows.length > 0 ? notes : draft.comments).push(line);
     } else if (key === place.title && draft.title === "") {
       draft.title = value;
     } else if (key === place.answer && draft.answer === "") {
@@ -235,7 +234,7 @@ function readDraft(lines) {
     } else if (key !== place.elsewhere) {
       // A second title or answer, or a picture of no row, has no place in a draft: it is kept as
       // a comment.
-      (seenRow ? notes : draft.comments).push(`# ${content}`);
+      (draft.rows.length > 0 ? notes : draft.comments).push(`# ${content}`);
     } else if (content !== "") {
       const equals = content.indexOf("=");
       draft.rows.push({
@@ -247,7 +246,6 @@ function readDraft(lines) {
       });
       notes = [];
       letterless = false;
-      seenRow = true;
       afterRow = true;
     }
   }

@@ -123,7 +123,7 @@ class LmsReport {
     if (!this.open) {
       return;
     }
-    this.set("cmi.core.score.raw", Math.round((100 * slots) / (slots + wrongTries)));
+    this.set("cmi.core.score.raw", resultScore(slots, wrongTries));
     this.set("cmi.core.score.min", 0);
     this.set("cmi.core.score.max", 100);
     this.set("cmi.core.lesson_status", "passed");
