@@ -19,6 +19,41 @@
 
 namespace app {
 
+namespace {
+
+// Whether a character takes two columns of a terminal: the wide scripts of East Asia, and emoji.
+bool isWide(char32_t character)
+{
+    constexpr std::pair<char32_t, char32_t> wide[] = {
+        {0x1100, 0x115F},   {0x2E80, 0x303E},   {0x3041, 0x33FF},  {0x3400, 0x4DBF},
+        {0x4E00, 0x9FFF},   {0xA000, 0xA4CF},   {0xAC00, 0xD7A3},  {0xF900, 0xFAFF},
+        {0xFE30, 0xFE4F},   {0xFF00, 0xFF60},   {0xFFE0, 0xFFE6},  {0x1F300, 0x1F64F},
+        {0x1F680, 0x1F6FF}, {0x1F900, 0x1F9FF}, {0x20000, 0x3FFFD}};
+    return std::any_of(std::begin(wide), std::end(wide), [character](const auto &range) {
+        return character >= range.first && character <= range.second;
+    });
+}
+
+// How many columns of a terminal a text takes: a character one, a wide one two, a mark that
+// combines with the character before it, or a format character, none.
+qsizetype columnsOf(const QString &text)
+{
+    qsizetype columns = 0;
+    for (const char32_t character : text.toUcs4()) {
+        switch (QChar::category(character)) {
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_Enclosing:
+        case QChar::Other_Format:
+            break;
+        default:
+            columns += isWide(character) ? 2 : 1;
+        }
+    }
+    return columns;
+}
+
+} // namespace
+
 int CheckPuzzles(const QStringList &paths)
 {
     int status = 0;
@@ -61,29 +96,43 @@ int ShowResults(const QStringList &paths, const std::optional<QString> &csv)
             return Fail(QString::fromUtf8(error.what()), puzzleError);
         }
     }
-    const std::vector<results::Row> rows = results::ResultTable(text);
+    const results::Table table = results::ResultTable(text);
     // Each column as wide as its widest cell, two blanks between.
-    QList<QStringList> table{results::Heading()};
-    for (const results::Row &row : rows) {
-        table << results::CellsOf(row);
+    QList<QStringList> lines{results::Heading()};
+    for (const results::Row &row : table.rows) {
+        lines << results::CellsOf(row);
     }
-    QList<qsizetype> widths(table.first().size(), 0);
-    for (const QStringList &cells : table) {
+    QList<qsizetype> widths(lines.first().size(), 0);
+    for (const QStringList &cells : lines) {
         for (qsizetype column = 0; column < cells.size(); ++column) {
-            widths[column] = std::max(widths[column], cells[column].size());
+            widths[column] = std::max(widths[column], columnsOf(cells[column]));
         }
     }
-    for (const QStringList &cells : table) {
+    for (const QStringList &cells : lines) {
         QString line;
         for (qsizetype column = 0; column < cells.size(); ++column) {
-            line += cells[column].leftJustified(widths[column] + 2);
+            line += cells[column] + QString(widths[column] - columnsOf(cells[column]) + 2, u' ');
         }
-        std::printf("%s\n", qUtf8Printable(line.trimmed()));
+        // Trailing blanks only: an empty first cell keeps its place.
+        while (line.endsWith(u' ')) {
+            line.chop(1);
+        }
+        std::printf("%s\n", qUtf8Printable(line));
     }
     std::fflush(stdout);
+    if (table.unreadable > 0) {
+        const QString said =
+            table.unreadable == 1
+                ? QCoreApplication::translate("acronym",
+                                              "1 line beginning with «Резултат:» could not be read")
+                : QCoreApplication::translate(
+                      "acronym", "%1 lines beginning with «Резултат:» could not be read")
+                      .arg(table.unreadable);
+        std::fprintf(stderr, "acronym: %s\n", qUtf8Printable(said));
+    }
     if (csv) {
         QSaveFile file(*csv);
-        if (!file.open(QIODevice::WriteOnly) || file.write(results::ResultCsv(rows)) < 0 ||
+        if (!file.open(QIODevice::WriteOnly) || file.write(results::ResultCsv(table.rows)) < 0 ||
             !file.commit()) {
             return Fail(QCoreApplication::translate("acronym", R"(cannot write "%1": %2)")
                             .arg(*csv, file.errorString()));

@@ -121,7 +121,7 @@ class EditorWindow {
       back: () => this.stopPlaying(),
       "results-open": () => this.showResults(true),
       "results-back": () => this.showResults(false),
-      "save-csv": () => download("резултати.csv", resultCsv(resultTable(byId("pasted").value)), "text/csv;charset=utf-8"),
+      "save-csv": () => download("резултати.csv", resultCsv(resultTable(byId("pasted").value).rows), "text/csv;charset=utf-8"),
     };
     byId("result-table").tHead.rows[0].replaceChildren(...resultHeading.map((name) => element("th", name, { scope: "col" })));
     byId("pasted").addEventListener("input", () => this.showResultTable());
@@ -488,14 +488,15 @@ class EditorWindow {
   }
 
   showResultTable() {
-    const rows = resultTable(document.getElementById("pasted").value);
+    const { rows, unreadable } = resultTable(document.getElementById("pasted").value);
     const lines = rows.map((row) => {
       const line = element("tr");
       line.append(...resultCells(row).map((cell) => element("td", cell)));
       return line;
     });
     document.getElementById("result-table").tBodies[0].replaceChildren(...lines);
-    document.getElementById("result-count").textContent = rows.length > 0 ? `Редове в таблицата: ${rows.length}` : "Няма редове «Резултат:».";
+    const count = rows.length > 0 ? `Редове в таблицата: ${rows.length}.` : unreadable > 0 ? "Таблицата е празна." : "Няма редове «Резултат:».";
+    document.getElementById("result-count").textContent = unreadable > 0 ? `${count} ${unreadableNote(unreadable)}.` : count;
   }
 
   print(sheet) {

@@ -54,65 +54,96 @@ QString lineOf(const QStringList &fields)
     return before + QStringLiteral(" | ") + checkCode(before);
 }
 
-// A result line's fields, whether it checks, and where it was met.
+// A result line's fields and whether it checks.
 struct Found
 {
     QStringList fields;
     bool checks = false;
-    int seen = 0;
 };
 
-// The fields of a whole result line, from its marker on; none for other text.
+// The fields of a whole result line, from its marker on; none for other text. What follows the
+// check code on its line (a word, an emoji, a messenger's note) is not the line's.
 std::optional<Found> read(const QString &text)
 {
-    static const QRegularExpression code(QStringLiteral("^[0-9A-Z]{4}-[0-9A-Z]{4}$"));
+    static const QRegularExpression code(QStringLiteral("^[0-9A-Z]{4}-[0-9A-Z]{4}(?![0-9A-Z])"));
     QStringList fields = text.sliced(marker.size()).split(u'|');
+    if (fields.size() < fieldCount) {
+        return std::nullopt;
+    }
+    fields.resize(fieldCount);
     for (QString &field : fields) {
         field = normalized(field);
     }
-    if (fields.size() != fieldCount || !code.match(fields.last()).hasMatch()) {
+    const QRegularExpressionMatch sent = code.match(fields.takeLast());
+    if (!sent.hasMatch()) {
         return std::nullopt;
     }
-    const QString sent = fields.takeLast();
-    return Found{fields, lineOf(fields).endsWith(sent), 0};
+    return Found{fields, lineOf(fields).endsWith(sent.captured())};
 }
 
-// Each result line in the pasted text, a broken one joined to the lines after it: with a space
-// where the messenger broke it at one, without where it broke a word. Where no joining checks,
-// the one with spaces stands.
-std::vector<Found> found(const QString &pasted)
+// What a line after a broken result line may carry of the result: the line without a mail's
+// quoting ("> ", "> > "), the line as it is, and the line after a chat's time and sender where a
+// message of its own began. A line that is all a chat's (a message's heading) is passed over by
+// the joining itself.
+QStringList continuations(const QString &line)
 {
-    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
+    static const QRegularExpression quoting(QStringLiteral("^(?:[ \\t]*>)+ ?"));
+    static const QRegularExpression heading(QStringLiteral("^[^|]{0,80}?\\d[^|]{0,80}?: "));
+    QStringList rests;
+    if (const QRegularExpressionMatch quoted = quoting.match(line); quoted.hasMatch()) {
+        rests << line.sliced(quoted.capturedLength());
+    }
+    rests << line;
+    if (const QRegularExpressionMatch sent = heading.match(line); sent.hasMatch()) {
+        rests << line.sliced(sent.capturedLength());
+    }
+    return rests;
+}
+
+// Each result line in the pasted text. A line may hold several, each from its marker on; the last
+// one on a line, when it was broken, is joined to the lines after it: with a space where the break
+// was at one, without where it broke a word, the continuation as continuations() gives it, or
+// passing a line over. A joining that checks is taken; where none does, the first that reads.
+// `unreadable` counts the markers that begin nothing readable.
+std::vector<Found> found(const QString &pasted, int &unreadable)
+{
+    static const QRegularExpression breaks(QStringLiteral("\\r\\n|[\\r\\n\\x{2028}\\x{2029}]"));
     const QStringList lines = pasted.split(breaks);
     std::vector<Found> results;
     for (qsizetype at = 0; at < lines.size(); ++at) {
-        const qsizetype start = lines[at].indexOf(marker);
-        if (start < 0) {
-            continue;
-        }
-        QStringList joinings{lines[at].sliced(start)};
-        std::optional<Found> taken = read(joinings.first());
-        for (qsizetype next = at + 1; !taken && next <= at + joinsAtMost && next < lines.size() &&
-                                      !lines[next].contains(marker);
-             ++next) {
-            QStringList longer;
-            for (const QString &joined : std::as_const(joinings)) {
-                longer << joined + u' ' + lines[next] << joined + lines[next];
-            }
-            joinings = longer;
-            for (const QString &joined : std::as_const(joinings)) {
-                const std::optional<Found> whole = read(joined);
-                if (whole && (!taken || (whole->checks && !taken->checks))) {
-                    taken = whole;
+        QStringList starts = lines[at].split(marker);
+        starts.removeFirst();
+        for (qsizetype each = 0; each < starts.size(); ++each) {
+            const QString text = marker + starts[each];
+            std::optional<Found> taken = read(text);
+            QStringList joinings{text};
+            const bool last = each == starts.size() - 1;
+            for (qsizetype next = at + 1; last && !taken && next <= at + joinsAtMost &&
+                                          next < lines.size() && !lines[next].contains(marker);
+                 ++next) {
+                QStringList longer;
+                for (const QString &joined : std::as_const(joinings)) {
+                    for (const QString &rest : continuations(lines[next])) {
+                        longer << joined + u' ' + rest << joined + rest;
+                    }
+                    longer << joined;
+                }
+                joinings = longer;
+                for (const QString &joined : std::as_const(joinings)) {
+                    const std::optional<Found> whole = read(joined);
+                    if (whole && (!taken || (whole->checks && !taken->checks))) {
+                        taken = whole;
+                    }
+                }
+                if (taken) {
+                    at = next;
                 }
             }
             if (taken) {
-                at = next;
+                results.push_back(*taken);
+            } else {
+                ++unreadable;
             }
-        }
-        if (taken) {
-            taken->seen = static_cast<int>(results.size());
-            results.push_back(*taken);
         }
     }
     return results;
@@ -132,8 +163,10 @@ Row rowOf(const Found &line)
             points.hasMatch() ? points.captured(1) : fields[3],
             fields[4],
             fields[5],
+            fields[6],
             1,
-            line.checks};
+            line.checks,
+            false};
 }
 
 // "4:12" as seconds.
@@ -170,12 +203,13 @@ QString ResultLine(const Result &result)
          field(result.when), field(result.id)});
 }
 
-std::vector<Row> ResultTable(const QString &pasted)
+Table ResultTable(const QString &pasted)
 {
-    std::vector<Row> rows;
+    Table table;
+    std::vector<Row> &rows = table.rows;
     QHash<QString, std::size_t> best; // a learner's row for a puzzle, by name and identifier
     QHash<QString, bool> met;         // lines already counted
-    for (const Found &line : found(pasted)) {
+    for (const Found &line : found(pasted, table.unreadable)) {
         const QString whole = line.fields.join(u'|');
         if (met.contains(whole)) {
             continue;
@@ -198,18 +232,31 @@ std::vector<Row> ResultTable(const QString &pasted)
         }
         kept.tries = tries;
     }
+    QHash<QString, QString> puzzles; // an identifier by title
+    QHash<QString, bool> shared;     // titles that two puzzles have
+    for (const Row &row : rows) {
+        const QString title = row.puzzle.toCaseFolded();
+        if (puzzles.contains(title) && puzzles[title] != row.id) {
+            shared.insert(title, true);
+        }
+        puzzles.insert(title, row.id);
+    }
+    for (Row &row : rows) {
+        row.titleShared = shared.contains(row.puzzle.toCaseFolded());
+    }
     QCollator collator{QLocale(QLocale::Bulgarian, QLocale::Bulgaria)};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(rows.begin(), rows.end(), [&collator](const Row &left, const Row &right) {
-        if (const int names = collator.compare(left.name, right.name); names != 0) {
-            return names < 0;
-        }
-        if (const int puzzles = collator.compare(left.puzzle, right.puzzle); puzzles != 0) {
-            return puzzles < 0;
+        for (const auto &[one, other] :
+             {std::pair{left.name, right.name}, std::pair{left.puzzle, right.puzzle},
+              std::pair{left.id, right.id}}) {
+            if (const int order = collator.compare(one, other); order != 0) {
+                return order < 0;
+            }
         }
         return left.checks && !right.checks;
     });
-    return rows;
+    return table;
 }
 
 QStringList Heading()
@@ -222,7 +269,7 @@ QStringList Heading()
 QStringList CellsOf(const Row &row)
 {
     return {row.name,
-            row.puzzle,
+            row.titleShared ? QStringLiteral("%1 (%2)").arg(row.puzzle, row.id) : row.puzzle,
             row.pairs,
             row.wrongTries,
             row.score,
@@ -232,10 +279,22 @@ QStringList CellsOf(const Row &row)
             row.checks ? QStringLiteral("вярна") : QStringLiteral("променена")};
 }
 
+QString UnreadableNote(int unreadable)
+{
+    if (unreadable == 0) {
+        return {};
+    }
+    return unreadable == 1
+               ? QStringLiteral("1 ред «Резултат:» не можа да се прочете")
+               : QStringLiteral("%1 реда «Резултат:» не можаха да се прочетат").arg(unreadable);
+}
+
 QByteArray ResultCsv(const std::vector<Row> &rows)
 {
     static const QRegularExpression formula(QStringLiteral("^[=+\\-@]"));
     static const QRegularExpression quoted(QStringLiteral("[;\"\r\n]"));
+    // A spreadsheet reads "4:12" as four hours: the time goes with its hours.
+    static const QRegularExpression minutes(QStringLiteral("^(\\d+):(\\d\\d)$"));
     const auto line = [](QStringList cells) {
         for (QString &cell : cells) {
             if (formula.match(cell).hasMatch()) {
@@ -247,9 +306,21 @@ QByteArray ResultCsv(const std::vector<Row> &rows)
         }
         return cells.join(u';') + QStringLiteral("\r\n");
     };
-    QString text = line(Heading());
+    QStringList heading = Heading();
+    heading.insert(2, QStringLiteral("Идентификатор"));
+    QString text = line(heading);
     for (const Row &row : rows) {
-        text += line(CellsOf(row));
+        QStringList cells = CellsOf(row);
+        cells[1] = row.puzzle;
+        cells.insert(2, row.id);
+        if (const QRegularExpressionMatch time = minutes.match(row.time); time.hasMatch()) {
+            const int all = time.captured(1).toInt();
+            cells[6] = QStringLiteral("%1:%2:%3")
+                           .arg(all / 60)
+                           .arg(all % 60, 2, 10, QChar(u'0'))
+                           .arg(time.captured(2));
+        }
+        text += line(cells);
     }
     return "\xEF\xBB\xBF" + text.toUtf8();
 }

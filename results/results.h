@@ -45,24 +45,42 @@ struct Row
     QString score;
     QString time; // "4:12"
     QString when;
+    QString id; // the puzzle's package identifier
     int tries = 1;
     bool checks = true;
+    bool titleShared = false; // another puzzle of the table has the same title
 
     bool operator==(const Row &) const = default;
 };
 
-/// The result lines found in pasted text: a chat, a mail, a file. Other text is passed over; a
-/// line that a messenger broke in two is joined where only one joining checks, or either does.
-/// Rows are in Bulgarian alphabetical order of the names, then of the puzzles.
-std::vector<Row> ResultTable(const QString &pasted);
+/// The teacher's table: its rows, and how many lines that begin with "Резултат:" could not be
+/// read, so that no learner's line is passed over in silence.
+struct Table
+{
+    std::vector<Row> rows;
+    int unreadable = 0;
+};
 
-/// The table's heading and rows as texts, as the table shows them.
+/// The result lines found in pasted text: a chat, a mail, a file. Other text is passed over, and
+/// so is what follows a line's check code. One text line may hold several results. A line that a
+/// messenger or a mail broke is joined to the lines after it where a joining checks (a mail's
+/// quoting, or a chat's time and sender at the start of a continuation, left out), or else
+/// where only one joining reads. Rows are in Bulgarian alphabetical order of the names, then of
+/// the puzzles.
+Table ResultTable(const QString &pasted);
+
+/// The table's heading and rows as texts, as the table shows them: a puzzle's identifier after
+/// its title where another puzzle has the same title.
 QStringList Heading();
 QStringList CellsOf(const Row &row);
 
+/// What the table says of the lines that it could not read; empty when it read them all.
+QString UnreadableNote(int unreadable);
+
 /// The table as a spreadsheet set to Bulgarian reads it: UTF-8 with a byte-order mark, ";"
-/// between fields, CR LF after each row. A cell that a spreadsheet would take for a formula
-/// starts with "'".
+/// between fields, CR LF after each row; every puzzle's identifier in a column of its own, and
+/// times as hours, minutes and seconds ("0:04:12"). A cell that a spreadsheet would take for a
+/// formula starts with "'".
 QByteArray ResultCsv(const std::vector<Row> &rows);
 
 } // namespace results

@@ -380,6 +380,14 @@
         <source>cannot write &quot;%1&quot;: %2</source>
         <translation>«%1» не може да се запише: %2</translation>
     </message>
+    <message>
+        <source>1 line beginning with «Резултат:» could not be read</source>
+        <translation>1 ред «Резултат:» не можа да се прочете</translation>
+    </message>
+    <message>
+        <source>%1 lines beginning with «Резултат:» could not be read</source>
+        <translation>%1 реда «Резултат:» не можаха да се прочетат</translation>
+    </message>
 </context>
 <context>
     <name>editor</name>

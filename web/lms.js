@@ -157,7 +157,11 @@ class ResultSender {
     } catch {
       // A browser that keeps nothing asks for the name each time.
     }
+    this.hint = byId("send-hint");
+    this.hinted = this.hint.textContent;
     this.name.addEventListener("input", () => {
+      this.name.removeAttribute("aria-invalid");
+      this.hint.textContent = this.hinted;
       try {
         localStorage.setItem(nameKey, this.name.value);
       } catch {
@@ -199,8 +203,15 @@ class ResultSender {
   }
 
   // Shares the line where the device shares text, as phones do; otherwise copies it. The line
-  // stays on the screen for a device that can do neither.
+  // stays on the screen for a device that can do neither. Without a name, nothing is sent: the
+  // field says that it needs one, and takes the focus.
   async send() {
+    if (this.name.value.trim() === "") {
+      this.name.setAttribute("aria-invalid", "true");
+      this.hint.textContent = "Напиши името и класа си, за да знае учителят чий е резултатът.";
+      this.name.focus();
+      return;
+    }
     const text = this.line.textContent;
     try {
       if (navigator.canShare?.({ text })) {

@@ -182,6 +182,7 @@ function play(exercise, watchers = []) {
     board = startingBoard(exercise);
     wrongTries = 0;
     said.replaceChildren();
+    byId("result").hidden = true;
     show();
   };
   // The slots whose words have left the board.
@@ -207,9 +208,12 @@ function play(exercise, watchers = []) {
       tell("finished", progress());
       byId("done-text").textContent =
         `Браво! Акронимът е готов: «${exercise.answer}».\nГрешни опити: ${wrongTries}.`;
+      byId("result").hidden = false;
       done.showModal();
     }
   });
+  // Until «Чисти», the finished board offers its message again.
+  byId("result").addEventListener("click", () => done.showModal());
   byId("reset").addEventListener("click", () => {
     start();
     tell("reset");

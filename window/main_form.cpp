@@ -129,6 +129,36 @@ QPlainTextEdit *makeText(QWidget *form, const QString &text)
     return box;
 }
 
+// Asks the learner's name and class for the result line. A blank name is not taken: the question
+// says why, and the field keeps the focus.
+class NameDialog : public QInputDialog
+{
+public:
+    explicit NameDialog(QWidget *parent) : QInputDialog(parent), m_announcer(new Announcer(this))
+    {
+        setWindowTitle(QStringLiteral("Изпрати резултата"));
+        setLabelText(QStringLiteral("Име и клас:"));
+    }
+
+    void done(int result) override
+    {
+        if (result == Accepted && textValue().trimmed().isEmpty()) {
+            const QString needed = QStringLiteral("Напиши името и класа си, за да знае учителят "
+                                                  "чий е резултатът.");
+            setLabelText(needed);
+            m_announcer->say(needed);
+            if (auto *field = findChild<QLineEdit *>()) {
+                field->setFocus();
+            }
+            return;
+        }
+        QInputDialog::done(result);
+    }
+
+private:
+    Announcer *m_announcer;
+};
+
 } // namespace
 
 QString WindowCaption(const QString &publisherAddress, const QString &caption)
@@ -202,6 +232,11 @@ MainForm::MainForm(QWidget *parent)
                   place(new FlatButton(QStringLiteral("Чисти"), QColor(255, 128, 128), this),
                         QStringLiteral("Command1_1"), twips(5640, 3000, 1815, 285))};
 
+    // A finished game's result, offered again until «Чисти»; hidden while a game goes on.
+    m_result = place(new FlatButton(QStringLiteral("Резултат"), labelColour, this),
+                     QStringLiteral("Command2"), twips(7920, 3000, 1095, 285), false);
+    connect(m_result, &QPushButton::clicked, this, &MainForm::showResult);
+
     m_instructions =
         place(makeText(this, QString()), QStringLiteral("Text1_0"), twips(120, 3480, 8775, 1815));
     place(makeText(this, quotation), QStringLiteral("Text1_1"), twips(600, 3240, 6735, 1815),
@@ -211,7 +246,8 @@ MainForm::MainForm(QWidget *parent)
     setTabOrder(m_list1[0], m_list1[1]);
     setTabOrder(m_list1[1], m_command1[0]);
     setTabOrder(m_command1[0], m_list3);
-    setTabOrder(m_list3, m_command1[1]);
+    setTabOrder(m_list3, m_result);
+    setTabOrder(m_result, m_command1[1]);
     m_instructions->setFocus();
 
     for (int index = 0; index < 2; ++index) {
@@ -291,6 +327,7 @@ bool MainForm::play(const board::Exercise &exercise)
     }
     m_wrongTries = 0;
     m_clock.start();
+    m_result->hide();
     try {
         for (board::MemoryColumn &master : m_list2) {
             master.Clear();
@@ -355,6 +392,7 @@ void MainForm::Command1Click(int index)
             board::ResetBoard(columns());
             m_wrongTries = 0;
             m_clock.restart();
+            m_result->hide();
         }
     } catch (const std::exception &error) {
         report(error);
@@ -379,14 +417,16 @@ void MainForm::tell(const board::Choice &choice)
                          .arg(choice.slot + 1)
                          .arg(m_list3->ListCount()));
     if (m_list1[0]->ListCount() == 0) {
-        endGame();
+        m_seconds = static_cast<int>(m_clock.elapsed() / 1000);
+        m_finished = QDateTime::currentDateTime();
+        m_result->show();
+        showResult();
     }
 }
 
 // The message that ends a game; «Изпрати резултата» in it sends the result on.
-void MainForm::endGame()
+void MainForm::showResult()
 {
-    const auto seconds = static_cast<int>(m_clock.elapsed() / 1000);
     QMessageBox box(QMessageBox::Information, windowTitle(),
                     QStringLiteral("Браво! Акронимът е готов: «%1».\nГрешни опити: %2.")
                         .arg(QString::fromStdString(m_exercise.answer))
@@ -399,27 +439,26 @@ void MainForm::endGame()
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
     if (box.clickedButton() == send) {
-        sendResult(seconds);
+        sendResult();
     }
 }
 
 // Copies the result line for the learner to paste where the class talks to the teacher; the name
 // is kept for the next game.
-void MainForm::sendResult(int seconds)
+void MainForm::sendResult()
 {
     QSettings settings;
-    bool given = false;
-    const QString name = QInputDialog::getText(
-        this, QStringLiteral("Изпрати резултата"), QStringLiteral("Име и клас:"), QLineEdit::Normal,
-        settings.value(QStringLiteral("results/name")).toString(), &given);
-    if (!given) {
+    NameDialog asked(this);
+    asked.setTextValue(settings.value(QStringLiteral("results/name")).toString());
+    if (asked.exec() != QDialog::Accepted) {
         return;
     }
+    const QString name = asked.textValue();
     settings.setValue(QStringLiteral("results/name"), name);
     const int pairs = m_list3->ListCount();
     const QString line = results::ResultLine(
-        {name, QString::fromStdString(m_exercise.title), pairs, pairs, m_wrongTries, seconds,
-         QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")),
+        {name, QString::fromStdString(m_exercise.title), pairs, pairs, m_wrongTries, m_seconds,
+         m_finished.toString(QStringLiteral("dd.MM.yyyy HH:mm")),
          web::PackageIdentifier(m_exercise)});
     QGuiApplication::clipboard()->setText(line);
     m_announcer->say(QStringLiteral("Копирано"));

@@ -6,6 +6,7 @@
 #include "board.h"
 #include "content.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFont>
 #include <QHash>
@@ -47,9 +48,10 @@ void ShowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &caption
 /// Ctrl+Shift+P its answer key, through the system's print dialog. Each judged pair is told to
 /// screen readers, a filled slot is scrolled into sight, and the last one brings a message that
 /// spells the answer and counts the wrong tries, and offers the result as a line of text to send
-/// the teacher; «Резултати…» reads such lines into a table. Ctrl+O, or a file dropped on
-/// the window, replaces the exercise with one from a puzzle file; a file that cannot be played is
-/// explained in a message box and the game goes on as it was. Ctrl+S saves the exercise as a web
+/// the teacher, under a name that may not be blank; until «Чисти», «Резултат» beside the slots
+/// brings that message back. «Резултати…» reads such lines into a table. Ctrl+O, or a file dropped
+/// on the window, replaces the exercise with one from a puzzle file; a file that cannot be played
+/// is explained in a message box and the game goes on as it was. Ctrl+S saves the exercise as a web
 /// page, and the menu also saves it as a SCORM package for Moodle. A right click on the form, the
 /// Menu key or Shift+F10 opens a menu of these commands. Every teacher's text is shown as plain
 /// text. A board error ends the program: a message box says what failed, and the event loop exits
@@ -97,11 +99,12 @@ private:
     void report(const std::exception &error);
     void showPictures(const board::Exercise &exercise);
     void showChosenPicture();
-    void endGame();
-    void sendResult(int seconds);
+    void showResult();
+    void sendResult();
 
     QLabel *m_heading = nullptr;
     std::array<FlatButton *, 2> m_command1{};
+    FlatButton *m_result = nullptr;   // «Резултат», on a finished board
     Announcer *m_announcer = nullptr; // tells screen readers how a press came out
     QPlainTextEdit *m_instructions = nullptr;
     std::array<ListBox *, 2> m_list1{};        // List1(0) and List1(1), the words and explanations
@@ -114,6 +117,8 @@ private:
     board::Exercise m_exercise;         // on the board
     int m_wrongTries = 0;               // in this game, since the last reset
     QElapsedTimer m_clock;              // since then
+    int m_seconds = 0;                  // how long the finished game took
+    QDateTime m_finished;               // when it ended
     QString m_folder;                   // where the last puzzle file came from
     QMenu *m_commands = nullptr;
 };

@@ -45,6 +45,9 @@ ResultsDialog::ResultsDialog(QWidget *parent) : QDialog(parent)
     layout->addWidget(pastedLabel);
     layout->addWidget(m_pasted, 1);
     layout->addWidget(m_table, 2);
+    m_count = new QLabel(QStringLiteral("Няма редове «Резултат:»."));
+    m_count->setAccessibleName(QStringLiteral("Редове в таблицата"));
+    layout->addWidget(m_count);
     layout->addWidget(buttons);
     connect(m_pasted, &QPlainTextEdit::textChanged, this, &ResultsDialog::showTable);
     connect(open, &QPushButton::clicked, this, &ResultsDialog::openFile);
@@ -54,7 +57,8 @@ ResultsDialog::ResultsDialog(QWidget *parent) : QDialog(parent)
 
 void ResultsDialog::showTable()
 {
-    const std::vector<results::Row> rows = results::ResultTable(m_pasted->toPlainText());
+    const results::Table table = results::ResultTable(m_pasted->toPlainText());
+    const std::vector<results::Row> &rows = table.rows;
     m_table->setRowCount(static_cast<int>(rows.size()));
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const QStringList cells = results::CellsOf(rows[static_cast<std::size_t>(row)]);
@@ -63,6 +67,13 @@ void ResultsDialog::showTable()
         }
     }
     m_table->resizeColumnsToContents();
+    QStringList count{!rows.empty() ? QStringLiteral("Редове в таблицата: %1.").arg(rows.size())
+                      : table.unreadable > 0 ? QStringLiteral("Таблицата е празна.")
+                                             : QStringLiteral("Няма редове «Резултат:».")};
+    if (table.unreadable > 0) {
+        count << results::UnreadableNote(table.unreadable) + u'.';
+    }
+    m_count->setText(count.join(u' '));
 }
 
 void ResultsDialog::openFile()
@@ -90,7 +101,7 @@ void ResultsDialog::saveCsv()
     m_folder = QFileInfo(path).absolutePath();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(results::ResultCsv(results::ResultTable(m_pasted->toPlainText()))) < 0 ||
+        file.write(results::ResultCsv(results::ResultTable(m_pasted->toPlainText()).rows)) < 0 ||
         !file.commit()) {
         ShowMessage(this, QMessageBox::Critical, windowTitle(),
                     tr(R"(cannot write "%1": %2)").arg(path, file.errorString()));

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPlainTextEdit;
 class QTableWidget;
 
@@ -24,5 +25,6 @@ private:
 
     QPlainTextEdit *m_pasted = nullptr;
     QTableWidget *m_table = nullptr;
-    QString m_folder; // where the last file came from or went
+    QLabel *m_count = nullptr; // the rows, and the lines that could not be read
+    QString m_folder;          // where the last file came from or went
 };

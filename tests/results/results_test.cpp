@@ -62,9 +62,9 @@ void ResultsTest::readsTheSharedPastes_data()
 void ResultsTest::readsTheSharedPastes()
 {
     QFETCH(QJsonObject, paste);
-    const std::vector<results::Row> rows = results::ResultTable(paste["text"].toString());
+    const results::Table table = results::ResultTable(paste["text"].toString());
     QStringList seen;
-    for (const results::Row &row : rows) {
+    for (const results::Row &row : table.rows) {
         seen << results::CellsOf(row).join(u'|');
     }
     QStringList expected;
@@ -72,8 +72,9 @@ void ResultsTest::readsTheSharedPastes()
         expected << row.toVariant().toStringList().join(u'|');
     }
     QCOMPARE(seen, expected);
+    QCOMPARE(table.unreadable, paste["unreadable"].toInt());
     if (paste.contains("csv")) {
-        QCOMPARE(results::ResultCsv(rows), paste["csv"].toString().toUtf8());
+        QCOMPARE(results::ResultCsv(table.rows), paste["csv"].toString().toUtf8());
     }
 }
 

@@ -409,9 +409,10 @@ test("has no axe-core violation empty, with problems and whole, and fits 1366 an
 test("reads the shared result lines as the program does, and its «Резултати» gives the program's table and CSV", async () => {
   const { tab, trouble, downloads: saving } = await open(editorPage);
   const shared = table("results/result_lines.json");
-  const seen = await tab.evaluate((shared) => ({ lines: shared.lines.map((game) => resultLine(game.result)), rows: shared.pastes.map((paste) => resultTable(paste.text).map(resultCells)), csv: shared.pastes.map((paste) => resultCsv(resultTable(paste.text))) }), shared);
+  const seen = await tab.evaluate((shared) => ({ lines: shared.lines.map((game) => resultLine(game.result)), rows: shared.pastes.map((paste) => resultTable(paste.text).rows.map(resultCells)), unreadable: shared.pastes.map((paste) => resultTable(paste.text).unreadable), csv: shared.pastes.map((paste) => resultCsv(resultTable(paste.text).rows)) }), shared);
   assert.deepEqual(seen.lines, shared.lines.map((game) => game.line));
   assert.deepEqual(seen.rows, shared.pastes.map((paste) => paste.rows));
+  assert.deepEqual(seen.unreadable, shared.pastes.map((paste) => paste.unreadable ?? 0));
   shared.pastes.forEach((paste, index) => paste.csv && assert.equal(seen.csv[index], paste.csv, paste.name));
   // One paste of every text, and the download beside the program's --csv.
   const pasted = shared.pastes.map((paste) => paste.text).join("\n");
@@ -423,8 +424,9 @@ test("reads the shared result lines as the program does, and its «Резулт�
     field.dispatchEvent(new InputEvent("input", { inputType: "insertFromPaste" }));
   }, pasted);
   const rows = await tab.$$eval("#result-table tbody tr", (rows) => rows.map((row) => [...row.cells].map((cell) => cell.textContent)));
-  assert.deepEqual(rows, await tab.evaluate((text) => resultTable(text).map(resultCells), pasted));
-  assert.equal(rows.length, 5);
+  assert.deepEqual(rows, await tab.evaluate((text) => resultTable(text).rows.map(resultCells), pasted));
+  assert.equal(rows.length, 10);
+  assert.match(await tab.$eval("#result-count", (count) => count.textContent), / 4 реда «Резултат:» не можаха да се прочетат\.$/);
   assert.deepEqual((await downloaded(tab, saving, "save-csv")).bytes, readFileSync(join(folder, "program.csv")));
   assert.deepEqual(await violations(tab), []);
   await tab.setViewport({ width: 360, height: 640 });

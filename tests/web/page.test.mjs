@@ -168,7 +168,9 @@ test("ends a game that no LMS plays with a result line that checks, copied for t
     await mouse.press(tab, "choose");
   }
   assert.equal(await tab.$eval("#send", (send) => send.hidden), false);
-  await tab.focus("#send-name");
+  // Without a name nothing goes: the field says that it needs one, and takes the focus.
+  await tab.click("#send-result");
+  assert.deepEqual(await tab.evaluate(() => [document.activeElement.id, document.activeElement.getAttribute("aria-invalid"), window.copied ?? "none"]), ["send-name", "true", "none"]);
   await tab.keyboard.type("Иван Петров");
   await tab.keyboard.press("Tab");
   await tab.keyboard.press("Enter");
@@ -181,6 +183,13 @@ test("ends a game that no LMS plays with a result line that checks, copied for t
   writeFileSync(join(folder, "sent.txt"), `Иван: ${line}\n`);
   assert.match(acronym(["--results", join(folder, "sent.txt")]), /\n\S.* 90 .* вярна\n$/);
   assert.equal(await tab.$eval("#send-line", (shown) => shown.textContent), line);
+  // Closed, the message comes back from «Резултат» until «Чисти».
+  await tab.keyboard.press("Escape");
+  await mouse.press(tab, "result");
+  assert.deepEqual(await tab.evaluate(() => [document.getElementById("done").open, document.getElementById("send-line").textContent]), [true, line]);
+  await tab.keyboard.press("Escape");
+  await mouse.press(tab, "reset");
+  assert.equal(await tab.$eval("#result", (result) => result.hidden), true);
   // The puzzle is named as its SCORM package is.
   acronym(["--scorm", join(folder, "package.zip")]);
   const manifest = execFileSync("unzip", ["-p", join(folder, "package.zip"), "imsmanifest.xml"], { encoding: "utf8" });

@@ -979,36 +979,54 @@ void MainFormTest::endsTheGameWithAMessage()
     QCOMPARE(m_told.last(), "Браво! Акронимът е готов: «Аб».\nГрешни опити: 1.");
 }
 
-// «Изпрати резултата» at the end copies a line that checks, with the name that the learner gives;
-// «Резултати…» reads it back into its table.
+// «Изпрати резултата» at the end copies a line that checks, with the name that the learner gives
+// (a blank one is asked again); «Резултат» brings the message back until «Чисти»; «Резултати…»
+// reads the line back into its table.
 void MainFormTest::sendsTheResultLine()
 {
     QStandardPaths::setTestModeEnabled(true);
     m_closer.disconnect();
     QStringList shown;
-    connect(&m_closer, &QTimer::timeout, this, [&shown] {
+    QStringList asked;
+    bool sending = true;
+    connect(&m_closer, &QTimer::timeout, this, [&] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (auto *asked = qobject_cast<QInputDialog *>(modal)) {
-            asked->setTextValue(QStringLiteral("Иван Петров, 5 б"));
-            asked->accept();
+        if (auto *name = qobject_cast<QInputDialog *>(modal)) {
+            asked << name->labelText();
+            name->setTextValue(asked.size() == 1 ? QStringLiteral(" ")
+                                                 : QStringLiteral("Иван Петров, 5 б"));
+            name->accept();
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             shown << box->text();
             const auto buttons = box->findChildren<QPushButton *>();
             const auto send = std::find_if(buttons.begin(), buttons.end(), [](auto *button) {
                 return button->text() == QStringLiteral("Изпрати резултата");
             });
-            (send != buttons.end() ? *send : box->button(QMessageBox::Ok))->click();
+            (sending && send != buttons.end() ? *send : box->button(QMessageBox::Ok))->click();
         }
     });
+    auto *result = m_form->findChild<QPushButton *>(QStringLiteral("Command2"));
     choose("таран", explanations[0]);
     for (int word = 0; word < 9; ++word) {
+        QCOMPARE(result->isVisible(), false);
         choose(words[word], explanations[partner[word]]);
     }
     QTRY_COMPARE(shown.size(), 2);
+    QCOMPARE(asked.size(), 2);
+    QVERIFY2(asked[1].startsWith(QStringLiteral("Напиши името и класа си")), qPrintable(asked[1]));
     const QString line = QGuiApplication::clipboard()->text();
     QVERIFY2(shown.last().endsWith(line), qPrintable(shown.last()));
+    sending = false;
+    QVERIFY(result->isVisible());
+    QTest::mouseClick(result, Qt::LeftButton);
+    QTRY_COMPARE(shown.size(), 3);
+    QCOMPARE(shown.last(), shown.first());
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    QVERIFY(!result->isVisible());
+
     ResultsDialog results;
-    results.findChild<QPlainTextEdit *>()->setPlainText("чат\n" + line + "\nоще\n");
+    results.findChild<QPlainTextEdit *>()->setPlainText("чат\n" + line +
+                                                        "\nоще\nРезултат: 9 от 9\n");
     const QTableWidget *table = results.findChild<QTableWidget *>();
     QStringList cells;
     for (int column = 0; column < table->columnCount(); ++column) {
@@ -1018,6 +1036,10 @@ void MainFormTest::sendsTheResultLine()
     QCOMPARE(cells.mid(0, 5),
              QStringList({"Иван Петров, 5 б", "История - акроним", "9 от 9", "1", "90"}));
     QCOMPARE(cells.last(), "вярна");
+    const auto labels = results.findChildren<QLabel *>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel *label) {
+        return label->text() == "Редове в таблицата: 1. 1 ред «Резултат:» не можа да се прочете.";
+    }));
 }
 
 void MainFormTest::printsFromTheWindow_data()
