@@ -5,6 +5,7 @@
 
 #include "board.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ struct Picture
 {
     std::string bytes;
     std::string type;
+    /// The picture small and upright, as its reader decoded it to check it whole: rows of
+    /// `smallWidth` pixels, each 0xAARRGGBB; empty where it was not decoded.
+    std::vector<std::uint32_t> small = {};
+    int smallWidth = 0;
 };
 
 /// One exercise, as the window, the worksheet and the answer key take it. Texts are UTF-8.

@@ -6,13 +6,11 @@
 #include "pictures.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -393,13 +391,7 @@ void EditorWindow::showPicture(RowWidgets &widgets, const QString &picture)
     const auto *named = std::get_if<puzzle::PictureName>(&name);
     QImage small;
     if (named != nullptr && named->file.isEmpty()) {
-        QByteArray bytes = named->bytes;
-        QBuffer buffer(&bytes);
-        QImageReader reader(&buffer);
-        reader.setAutoTransform(true);
-        reader.setScaledSize(
-            reader.size().scaled(widgets.picture->iconSize(), Qt::KeepAspectRatio));
-        small = reader.read();
+        small = puzzle::DecodedPicture(named->bytes, widgets.picture->iconSize());
     }
     widgets.picture->setIcon(QPixmap::fromImage(small));
     widgets.picture->setToolButtonStyle(small.isNull() ? Qt::ToolButtonTextOnly

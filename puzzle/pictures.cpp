@@ -9,6 +9,8 @@
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QtEndian>
+#include <algorithm>
+#include <cstdint>
 
 namespace puzzle {
 
@@ -42,6 +44,50 @@ bool endsWhole(QByteArrayView bytes, const QByteArray &format)
     return qFromLittleEndian<quint32>(bytes.data() + 4) + 8 == quint64(bytes.size());
 }
 
+// A reader of the bytes, which it does not copy: they must outlive it.
+struct Reading
+{
+    explicit Reading(QByteArrayView bytes, const QByteArray &format = {})
+        : data(QByteArray::fromRawData(bytes.data(), bytes.size())), buffer(&data),
+          reader(&buffer, format)
+    {
+        reader.setAutoTransform(true);
+    }
+
+    // The picture's size as it will be read, upright.
+    QSize upright()
+    {
+        QSize size = reader.size();
+        if (turned()) {
+            size.transpose();
+        }
+        return size;
+    }
+
+    // Reads the picture upright, within `box` and never larger than it is.
+    QImage read(const QSize &box)
+    {
+        const QSize size = upright();
+        if (size.width() > box.width() || size.height() > box.height()) {
+            QSize scaled = size.scaled(box, Qt::KeepAspectRatio).expandedTo({1, 1});
+            if (turned()) {
+                scaled.transpose();
+            }
+            reader.setScaledSize(scaled);
+        }
+        return reader.read();
+    }
+
+    bool turned()
+    {
+        return reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    }
+
+    QByteArray data;
+    QBuffer buffer;
+    QImageReader reader;
+};
+
 } // namespace
 
 std::variant<board::Picture, QString> PictureOf(QByteArrayView bytes)
@@ -53,10 +99,8 @@ std::variant<board::Picture, QString> PictureOf(QByteArrayView bytes)
     if (format.isEmpty()) {
         return QCoreApplication::translate("puzzle", "the picture is not a JPEG, PNG or WebP file");
     }
-    QByteArray copy = bytes.toByteArray();
-    QBuffer buffer(&copy);
-    QImageReader reader(&buffer, format);
-    const QSize size = reader.size();
+    Reading reading(bytes, format);
+    const QSize size = reading.reader.size();
     if (size.width() > maxPictureSide || size.height() > maxPictureSide) {
         return QCoreApplication::translate("puzzle",
                                            "the picture is %1 × %2 pixels, more than %3 a side")
@@ -64,14 +108,45 @@ std::variant<board::Picture, QString> PictureOf(QByteArrayView bytes)
             .arg(size.height())
             .arg(maxPictureSide);
     }
-    // A small copy reads the whole picture as a large one would, at a fraction of the cost.
-    if (size.isValid()) {
-        reader.setScaledSize(size.scaled(64, 64, Qt::KeepAspectRatio).expandedTo({1, 1}));
-    }
-    if (!size.isValid() || !endsWhole(bytes, format) || reader.read().isNull()) {
+    // Decoded small, as its row shows it: the whole picture is read as a large copy would be,
+    // at a fraction of the cost.
+    const QImage small = size.isValid() && endsWhole(bytes, format)
+                             ? reading.read(rowPictureSize).convertToFormat(QImage::Format_ARGB32)
+                             : QImage();
+    if (small.isNull()) {
         return QCoreApplication::translate("puzzle", "the picture does not decode whole");
     }
-    return board::Picture{bytes.toByteArray().toStdString(), "image/" + format.toStdString()};
+    board::Picture picture{bytes.toByteArray().toStdString(), "image/" + format.toStdString()};
+    picture.smallWidth = small.width();
+    for (int y = 0; y < small.height(); ++y) {
+        const auto *row = reinterpret_cast<const std::uint32_t *>(small.constScanLine(y));
+        picture.small.insert(picture.small.end(), row, row + small.width());
+    }
+    return picture;
+}
+
+QSize UprightSize(QByteArrayView bytes)
+{
+    return Reading(bytes).upright();
+}
+
+QImage DecodedPicture(QByteArrayView bytes, const QSize &box)
+{
+    return Reading(bytes).read(box);
+}
+
+QImage SmallPicture(const board::Picture &picture)
+{
+    if (picture.smallWidth <= 0) {
+        return {};
+    }
+    const int height = static_cast<int>(picture.small.size()) / picture.smallWidth;
+    QImage small(picture.smallWidth, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        std::copy_n(picture.small.begin() + static_cast<std::ptrdiff_t>(y) * picture.smallWidth,
+                    picture.smallWidth, reinterpret_cast<std::uint32_t *>(small.scanLine(y)));
+    }
+    return small;
 }
 
 std::variant<PictureName, QString> ReadPictureName(const QString &value)

@@ -4,18 +4,27 @@
 #include "sheets.h"
 
 #include "board.h"
+#include "pictures.h"
 
-#include <QBuffer>
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
-#include <QImageReader>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTextTable>
 #include <QUrl>
+#include <algorithm>
 #include <cstddef>
+#include <limits>
+#include <set>
+#include <variant>
 #include <vector>
 
 namespace sheets {
@@ -29,6 +38,10 @@ const std::vector<std::string> paperInstructions{
     "Буквите в кутийките, прочетени поред, образуват отговора."};
 
 constexpr int boxesPerRow = 10;
+
+// A4 in the sheet's pixels, 96 to the inch, and the margins that the sheet keeps on every side.
+const QSizeF a4(210 / 25.4 * 96, 297 / 25.4 * 96);
+constexpr double margin = 20 / 25.4 * 96;
 
 QString escaped(const std::string &text)
 {
@@ -47,15 +60,140 @@ struct Column
     int width;
 };
 
-// A table whose head row is repeated at the top of every page that it reaches.
-QString table(const std::vector<Column> &head, const QString &rows)
+// A table of rows that never break across pages: a row that would is moved to the next page,
+// where the table goes on under its heading again.
+struct Table
 {
-    QString html = QStringLiteral("<table border='1' cellspacing='0' cellpadding='4' "
-                                  "width='100%' style='border-collapse: collapse'><thead><tr>");
+    QString start; // the opening tag and the heading row
+    QStringList rows;
+    // The section's title and a paragraph under it, which go where the table's first row goes.
+    QString title = {};
+    QString note = {};
+};
+
+// A sheet's text and its tables, in order.
+using Part = std::variant<QString, Table>;
+
+// A table whose head row is repeated at the top of every page that it reaches.
+Table table(const std::vector<Column> &head, const QStringList &rows, const QString &title = {})
+{
+    QString start = QStringLiteral("<table border='1' cellspacing='0' cellpadding='4' "
+                                   "width='100%' style='border-collapse: collapse'><thead><tr>");
     for (const auto &[heading, width] : head) {
-        html += QStringLiteral("<th width='%1%'>%2</th>").arg(width).arg(heading);
+        start += QStringLiteral("<th width='%1%'>%2</th>").arg(width).arg(heading);
     }
-    return html + QStringLiteral("</tr></thead>") + rows + QStringLiteral("</table>");
+    return {start + QStringLiteral("</tr></thead>"), rows, title};
+}
+
+// The sheet's HTML with each table cut before the rows in `breaks`: the rest of a cut table, or a
+// table cut before its first row, starts a page under its heading.
+QString html(const std::vector<Part> &parts, const std::set<std::pair<std::size_t, int>> &breaks)
+{
+    QString text;
+    for (std::size_t part = 0; part < parts.size(); ++part) {
+        if (const auto *words = std::get_if<QString>(&parts[part])) {
+            text += *words;
+            continue;
+        }
+        const Table &cut = std::get<Table>(parts[part]);
+        const QString newPage = QStringLiteral(" style='page-break-before: always'");
+        const QString onNewPage = QString(cut.start).replace(QStringLiteral("<table"),
+                                                             QStringLiteral("<table") + newPage);
+        if (!cut.title.isEmpty()) {
+            text += QStringLiteral("<h2%1>%2</h2>")
+                        .arg(breaks.contains({part, 0}) ? newPage : QString(), cut.title) +
+                    cut.note;
+        }
+        text += breaks.contains({part, 0}) && cut.title.isEmpty() ? onNewPage : cut.start;
+        for (int row = 0; row < cut.rows.size(); ++row) {
+            if (row > 0 && breaks.contains({part, row})) {
+                text += QStringLiteral("</table>") + onNewPage;
+            }
+            text += cut.rows[row];
+        }
+        text += QStringLiteral("</table>");
+    }
+    return text;
+}
+
+// The page that a height of the sheet is on, from 0.
+int pageAt(double y)
+{
+    return static_cast<int>(y / a4.height());
+}
+
+// The highest and lowest point of a table row's text, in the sheet. A line that the layout moved
+// to the next page counts where it went, which the blocks' rectangles do not say.
+std::pair<double, double> extentOf(const QTextTable &table, int row,
+                                   const QAbstractTextDocumentLayout &layout)
+{
+    double top = std::numeric_limits<double>::max();
+    double bottom = 0;
+    for (int column = 0; column < table.columns(); ++column) {
+        const QTextTableCell cell = table.cellAt(row, column);
+        const QTextBlock first = cell.firstCursorPosition().block();
+        const QTextBlock last = cell.lastCursorPosition().block();
+        if (first.layout()->lineCount() == 0 || last.layout()->lineCount() == 0) {
+            continue;
+        }
+        top = std::min(top, layout.blockBoundingRect(first).top() + first.layout()->lineAt(0).y());
+        const QTextLine end = last.layout()->lineAt(last.layout()->lineCount() - 1);
+        bottom = std::max(bottom, layout.blockBoundingRect(last).top() + end.y() + end.height());
+    }
+    return {top, bottom};
+}
+
+// Lays `parts` out on A4 pages. A table row that would cross the end of a page (a tall picture,
+// an explanation of several lines) goes to the next page whole, and its table on under its
+// heading; a row that is taller than a page stays where it is.
+void paginate(QTextDocument &sheet, const std::vector<Part> &parts)
+{
+    std::set<std::pair<std::size_t, int>> breaks;
+    for (bool moved = true; moved;) {
+        sheet.setHtml(html(parts, breaks));
+        sheet.setPageSize(a4);
+        QTextFrameFormat page = sheet.rootFrame()->frameFormat();
+        page.setMargin(margin);
+        sheet.rootFrame()->setFrameFormat(page);
+        const QAbstractTextDocumentLayout &layout = *sheet.documentLayout();
+        // Each table as it stands in the sheet: its part, and the part's first row in it.
+        std::vector<std::pair<std::size_t, int>> shown;
+        for (std::size_t part = 0; part < parts.size(); ++part) {
+            if (std::holds_alternative<Table>(parts[part])) {
+                shown.emplace_back(part, 0);
+                for (const auto &[cutPart, row] : breaks) {
+                    if (cutPart == part && row > 0) {
+                        shown.emplace_back(part, row);
+                    }
+                }
+            }
+        }
+        moved = false;
+        std::size_t each = 0;
+        for (QTextFrame *frame : sheet.rootFrame()->childFrames()) {
+            const auto *cut = qobject_cast<QTextTable *>(frame);
+            if (cut == nullptr || each >= shown.size() || moved) {
+                continue;
+            }
+            const auto [part, first] = shown[each++];
+            const int heading = cut->format().headerRowCount();
+            // A section's title stays with the table's first row, wherever the layout put it.
+            const QRectF before =
+                layout.blockBoundingRect(sheet.findBlock(frame->firstPosition() - 1));
+            if (first == 0 && !std::get<Table>(parts[part]).title.isEmpty() &&
+                cut->rows() > heading &&
+                pageAt(before.bottom() - 1) < pageAt(extentOf(*cut, heading, layout).first)) {
+                moved = breaks.insert({part, 0}).second;
+            }
+            int pageBefore = pageAt(layout.frameBoundingRect(frame).top());
+            for (int row = heading; row < cut->rows() && !moved; ++row) {
+                const auto [top, bottom] = extentOf(*cut, row, layout);
+                moved = pageAt(top) != pageAt(bottom) && pageAt(top) == pageBefore &&
+                        breaks.insert({part, first + row - heading}).second;
+                pageBefore = pageAt(bottom);
+            }
+        }
+    }
 }
 
 // Box k of the acronym is numbered k + 1: the learner counts from one.
@@ -74,7 +212,8 @@ std::unique_ptr<QTextDocument> document()
 }
 
 // A picture about 3 cm high before its explanation, so that the table still reads: 113 of the
-// sheet's pixels at 96 to the inch (and at most 6 cm wide), decoded once, at 300 dots to the inch.
+// sheet's pixels at 96 to the inch (and at most 6 cm wide), decoded once, upright, at 300 dots to
+// the inch.
 constexpr int pictureHeight = 113;
 constexpr int pictureWidth = 2 * pictureHeight;
 constexpr double printScale = 300.0 / 96.0;
@@ -85,14 +224,13 @@ QString pictureOf(QTextDocument &sheet, const board::Exercise &exercise, std::si
     if (row >= exercise.pictures.size() || exercise.pictures[row].bytes.empty()) {
         return {};
     }
-    QByteArray bytes = QByteArray::fromStdString(exercise.pictures[row].bytes);
-    QBuffer buffer(&bytes);
-    QImageReader reader(&buffer);
-    const QSize shown =
-        reader.size().scaled(pictureWidth, pictureHeight, Qt::KeepAspectRatio).expandedTo({1, 1});
-    reader.setScaledSize(shown * printScale);
+    const QByteArray bytes = QByteArray::fromStdString(exercise.pictures[row].bytes);
+    const QSize shown = puzzle::UprightSize(bytes)
+                            .scaled(pictureWidth, pictureHeight, Qt::KeepAspectRatio)
+                            .expandedTo({1, 1});
     const QUrl name(QStringLiteral("picture:%1").arg(row));
-    sheet.addResource(QTextDocument::ImageResource, name, reader.read());
+    sheet.addResource(QTextDocument::ImageResource, name,
+                      puzzle::DecodedPicture(bytes, shown * printScale));
     return QStringLiteral("<img src='%1' width='%2' height='%3'> ")
         .arg(name.toString())
         .arg(shown.width())
@@ -105,46 +243,42 @@ std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise)
 {
     std::unique_ptr<QTextDocument> sheet = document();
     const board::MasterRows &rows = exercise.rows;
-    QString html = heading(exercise);
+    QString start = heading(exercise);
     for (const std::string &paragraph :
          exercise.instructions.empty() ? paperInstructions : exercise.instructions) {
-        html += QStringLiteral("<p>%1</p>").arg(escaped(paragraph));
+        start += QStringLiteral("<p>%1</p>").arg(escaped(paragraph));
     }
 
-    QString words;
+    QStringList words;
     for (const std::string &word : rows.words) {
-        words += QStringLiteral("<tr><td>%1</td></tr>").arg(escaped(word));
+        words << QStringLiteral("<tr><td>%1</td></tr>").arg(escaped(word));
     }
-    html += QStringLiteral("<h2>Думи</h2>") + table({{QStringLiteral("Дума"), 100}}, words);
-
-    QString explanations;
+    QStringList explanations;
     for (std::size_t row = 0; row < rows.explanations.size(); ++row) {
-        explanations += QStringLiteral("<tr><td align='center'>%1</td><td>%2%3</td></tr>")
+        explanations << QStringLiteral("<tr><td align='center'>%1</td><td>%2%3</td></tr>")
                             .arg(boxNumber(rows.explanationKeys[row]),
                                  pictureOf(*sheet, exercise, row), escaped(rows.explanations[row]));
     }
-    html +=
-        QStringLiteral("<h2>Пояснения</h2>") +
-        table({{QStringLiteral("Кутийка"), 12}, {QStringLiteral("Пояснение"), 88}}, explanations);
-
-    // The boxes, ten to a row, each with its number above it.
-    html += QStringLiteral("<h2>Отговор</h2><p>Първата буква на всяка дума отива в кутийката с "
-                           "номера на нейното пояснение.</p>"
-                           "<table border='1' cellspacing='0' cellpadding='6' "
-                           "style='border-collapse: collapse'>");
-    const int boxes = static_cast<int>(rows.words.size());
-    for (int first = 0; first < boxes; first += boxesPerRow) {
-        QString numbers;
-        QString empty;
-        for (int box = first; box < std::min(first + boxesPerRow, boxes); ++box) {
-            numbers +=
-                QStringLiteral("<td align='center' width='40'><small>%1</small></td>").arg(box + 1);
-            empty += QStringLiteral("<td height='40' width='40'>&nbsp;</td>");
+    // The boxes, ten to a row, each with its number at its top and room below for a letter.
+    QStringList boxes;
+    const int letters = static_cast<int>(rows.words.size());
+    for (int first = 0; first < letters; first += boxesPerRow) {
+        QString row;
+        for (int box = first; box < std::min(first + boxesPerRow, letters); ++box) {
+            row += QStringLiteral("<td width='40' align='center'><small>%1</small><br>&nbsp;</td>")
+                       .arg(box + 1);
         }
-        html += QStringLiteral("<tr>%1</tr><tr>%2</tr>").arg(numbers, empty);
+        boxes << QStringLiteral("<tr>%1</tr>").arg(row);
     }
-    html += QStringLiteral("</table>");
-    sheet->setHtml(html);
+    paginate(*sheet,
+             {start, table({{QStringLiteral("Дума"), 100}}, words, QStringLiteral("Думи")),
+              table({{QStringLiteral("Кутийка"), 12}, {QStringLiteral("Пояснение"), 88}},
+                    explanations, QStringLiteral("Пояснения")),
+              Table{QStringLiteral("<table border='1' cellspacing='0' cellpadding='6' "
+                                   "style='border-collapse: collapse'>"),
+                    boxes, QStringLiteral("Отговор"),
+                    QStringLiteral("<p>Първата буква на всяка дума отива в кутийката с номера на "
+                                   "нейното пояснение.</p>")}});
     return sheet;
 }
 
@@ -152,11 +286,11 @@ std::unique_ptr<QTextDocument> AnswerKey(const board::Exercise &exercise)
 {
     std::unique_ptr<QTextDocument> sheet = document();
     const board::MasterRows &rows = exercise.rows;
-    QString html = heading(exercise, QStringLiteral(" — отговори"));
-    html += QStringLiteral("<p><b>Отговор:</b> %1</p>").arg(escaped(exercise.answer));
+    const QString start = heading(exercise, QStringLiteral(" — отговори")) +
+                          QStringLiteral("<p><b>Отговор:</b> %1</p>").arg(escaped(exercise.answer));
 
     // Box k holds the first letter of the word whose key is k; its explanation has the same key.
-    QString pairs;
+    QStringList pairs;
     for (std::size_t box = 0; box < rows.words.size(); ++box) {
         const std::string key = std::to_string(box);
         std::string word;
@@ -169,18 +303,50 @@ std::unique_ptr<QTextDocument> AnswerKey(const board::Exercise &exercise)
                 explanation = pictureOf(*sheet, exercise, row) + escaped(rows.explanations[row]);
             }
         }
-        pairs += QStringLiteral("<tr><td align='center'>%1</td><td align='center'>%2</td>"
+        pairs << QStringLiteral("<tr><td align='center'>%1</td><td align='center'>%2</td>"
                                 "<td>%3</td><td>%4</td></tr>")
                      .arg(boxNumber(key), escaped(board::FirstCharacter(word)), escaped(word),
                           explanation);
     }
-    html += table({{QStringLiteral("Кутийка"), 12},
-                   {QStringLiteral("Буква"), 10},
-                   {QStringLiteral("Дума"), 23},
-                   {QStringLiteral("Пояснение"), 55}},
-                  pairs);
-    sheet->setHtml(html);
+    paginate(*sheet, {start, table({{QStringLiteral("Кутийка"), 12},
+                                    {QStringLiteral("Буква"), 10},
+                                    {QStringLiteral("Дума"), 23},
+                                    {QStringLiteral("Пояснение"), 55}},
+                                   pairs)});
     return sheet;
+}
+
+void Print(QTextDocument &sheet, QPagedPaintDevice &device)
+{
+    QPainter painter(&device);
+    const QSizeF page = sheet.pageSize();
+    const double scale = std::min(device.width() / page.width(), device.height() / page.height());
+    // The number in the sheet's pixels, which the painter scales as it scales the sheet.
+    QFont font = sheet.defaultFont();
+    font.setPixelSize(qRound(font.pointSizeF() * 96 / 72));
+    const QFontMetricsF metrics(font);
+    for (int number = 1; number <= sheet.pageCount(); ++number) {
+        if (number > 1) {
+            device.newPage();
+        }
+        painter.save();
+        painter.scale(scale, scale);
+        const QRectF view(QPointF(0, (number - 1) * page.height()), page);
+        painter.translate(0, -view.top());
+        painter.setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        sheet.documentLayout()->draw(&painter, context);
+        // The page's number under the text, at its right edge.
+        painter.setClipping(false);
+        painter.setFont(font);
+        painter.drawText(
+            QPointF(view.right() - margin - metrics.horizontalAdvance(QString::number(number)),
+                    view.bottom() - margin + metrics.ascent() + 5 * 96 / 72.0),
+            QString::number(number));
+        painter.restore();
+    }
 }
 
 QString WritePdf(QTextDocument &document, const QString &path)
@@ -194,10 +360,9 @@ QString WritePdf(QTextDocument &document, const QString &path)
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("acronym"));
         writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
-        // The document keeps margins of its own, 2 cm, and numbers the pages below them.
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        document.print(&writer);
+        Print(document, writer);
     }
     if (!file.commit()) {
         return QCoreApplication::translate("sheets", R"(cannot write "%1": %2)")

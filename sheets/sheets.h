@@ -8,6 +8,7 @@
 #include <QString>
 #include <memory>
 
+class QPagedPaintDevice;
 class QTextDocument;
 
 namespace sheets {
@@ -15,12 +16,16 @@ namespace sheets {
 /// The worksheet, to solve with a pen: the title, the instructions (the exercise's own, or a short
 /// text written for paper), the words and the explanations in the window's orders, each
 /// explanation with the number of the box that its word's first letter goes into, and an empty
-/// box for each letter. It never shows the answer.
+/// box for each letter, numbered at its top. It never shows the answer.
 std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise);
 
 /// The answer key for the teacher: the answer, and every pair in box order with its word,
 /// explanation, letter and box.
 std::unique_ptr<QTextDocument> AnswerKey(const board::Exercise &exercise);
+
+/// Prints a sheet on `device`, each of its A4 pages scaled to the device's page, numbered at the
+/// bottom. A table row never breaks across pages: the sheets move one that would to the next.
+void Print(QTextDocument &sheet, QPagedPaintDevice &device);
 
 /// Writes the document as an A4 portrait PDF with margins, its text real and its fonts embedded.
 /// The file at `path` is written whole or not at all: a temporary file takes the PDF and is renamed

@@ -83,15 +83,15 @@ function worksheet(exercise) {
       [0],
     ),
   );
-  // The boxes, ten to a row, each with its number above it.
+  // The boxes, ten to a row, each with its number at its top and room below for a letter.
   sheet.push(element("h2", "Отговор"), element("p", "Първата буква на всяка дума отива в кутийката с номера на нейното пояснение."));
   const boxes = element("table", undefined, { class: "boxes" });
   for (let first = 0; first < rows.words.length; first += boxesPerRow) {
     const numbers = boxes.insertRow();
-    const empty = boxes.insertRow();
     for (let box = first; box < Math.min(first + boxesPerRow, rows.words.length); ++box) {
-      numbers.append(element("td", String(box + 1), { class: "number" }));
-      empty.append(element("td", undefined, { class: "box" }));
+      const cell = element("td", undefined, { class: "box" });
+      cell.append(element("small", String(box + 1)));
+      numbers.append(cell);
     }
   }
   sheet.push(boxes);

@@ -8,6 +8,7 @@
 #include "flat_button.h"
 #include "hamburger.xpm"
 #include "list_box.h"
+#include "pictures.h"
 #include "puzzle_file.h"
 #include "results.h"
 #include "results_dialog.h"
@@ -16,7 +17,6 @@
 #include "web_page.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -27,11 +27,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -73,20 +73,22 @@ QRect twips(int left, int top, int width, int height)
 const QRect formTwips = twips(0, 0, 9120, 5400);
 const QRect pictureTwips = twips(9120, 840, 3480, 3480);
 constexpr int pictureColumn = 3600 / 15;
-const QSize smallPicture(32, 24);
 
-// A picture decoded once, at the size it is shown: within `box`, never larger than it is.
-QPixmap decoded(const board::Picture &picture, const QSize &box)
+// A picture as its row shows it: what the reader decoded, or decoded now when the reader kept
+// nothing, in the middle of a place of rowPictureSize, so that every text starts where the
+// others do.
+QPixmap rowPicture(const board::Picture &picture)
 {
-    QByteArray bytes = QByteArray::fromStdString(picture.bytes);
-    QBuffer buffer(&bytes);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (size.width() > box.width() || size.height() > box.height()) {
-        reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
+    QImage small = puzzle::SmallPicture(picture);
+    if (small.isNull() && !picture.bytes.empty()) {
+        small = puzzle::DecodedPicture(QByteArray::fromStdString(picture.bytes),
+                                       puzzle::rowPictureSize);
     }
-    return QPixmap::fromImage(reader.read());
+    QPixmap place(puzzle::rowPictureSize);
+    place.fill(Qt::transparent);
+    QPainter(&place).drawImage((puzzle::rowPictureSize.width() - small.width()) / 2,
+                               (puzzle::rowPictureSize.height() - small.height()) / 2, small);
+    return place;
 }
 
 // Controls show CR LF as one line break.
@@ -341,27 +343,19 @@ bool MainForm::play(const board::Exercise &exercise)
     return true;
 }
 
-// Each picture decoded once for its row and once for the column beside the lists; a window
-// without pictures stays as authored.
+// Each picture as its row shows it, decoded when the reader checked it; the large one is decoded
+// when it is first chosen. A window without pictures stays as authored.
 void MainForm::showPictures(const board::Exercise &exercise)
 {
     QHash<QString, QIcon> icons;
     m_pictures.clear();
-    // A row without a picture keeps its place blank, so that every row is as high and every
-    // text starts where the others do.
-    QPixmap blank(smallPicture);
-    blank.fill(Qt::transparent);
     for (std::size_t row = 0; row < exercise.pictures.size(); ++row) {
-        const board::Picture &picture = exercise.pictures[row];
-        const QString explanation = QString::fromStdString(exercise.rows.explanations[row]);
-        icons.insert(explanation, picture.bytes.empty() ? blank : decoded(picture, smallPicture));
-        if (!picture.bytes.empty()) {
-            m_pictures.insert(explanation, decoded(picture, pictureTwips.size()));
-        }
+        icons.insert(QString::fromStdString(exercise.rows.explanations[row]),
+                     rowPicture(exercise.pictures[row]));
     }
     const bool pictured = !icons.isEmpty();
     m_list1[1]->setIcons(icons);
-    m_list1[1]->setIconSize(pictured ? smallPicture : QSize());
+    m_list1[1]->setIconSize(pictured ? puzzle::rowPictureSize : QSize());
     m_pictureHeading->setVisible(pictured);
     m_picture->setVisible(pictured);
     m_picture->clear();
@@ -371,8 +365,24 @@ void MainForm::showPictures(const board::Exercise &exercise)
 void MainForm::showChosenPicture()
 {
     const int chosen = m_list1[1]->ListIndex();
-    m_picture->setPixmap(chosen < 0 ? QPixmap()
-                                    : m_pictures.value(m_list1[1]->item(chosen)->text()));
+    if (chosen < 0) {
+        m_picture->clear();
+        return;
+    }
+    const QString explanation = m_list1[1]->item(chosen)->text();
+    if (!m_pictures.contains(explanation)) {
+        const std::vector<std::string> &explanations = m_exercise.rows.explanations;
+        const auto row = static_cast<std::size_t>(
+            std::find(explanations.begin(), explanations.end(), explanation.toStdString()) -
+            explanations.begin());
+        m_pictures.insert(explanation,
+                          row < m_exercise.pictures.size()
+                              ? QPixmap::fromImage(puzzle::DecodedPicture(
+                                    QByteArray::fromStdString(m_exercise.pictures[row].bytes),
+                                    pictureTwips.size()))
+                              : QPixmap());
+    }
+    m_picture->setPixmap(m_pictures.value(explanation));
 }
 
 board::Board MainForm::columns()
@@ -492,8 +502,8 @@ void MainForm::print(bool answerKey)
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(answerKey ? tr("Print the answer key") : tr("Print the worksheet"));
     if (dialog.exec() == QDialog::Accepted) {
-        (answerKey ? sheets::AnswerKey(m_exercise) : sheets::Worksheet(m_exercise))
-            ->print(&printer);
+        sheets::Print(*(answerKey ? sheets::AnswerKey(m_exercise) : sheets::Worksheet(m_exercise)),
+                      printer);
     }
 }
 

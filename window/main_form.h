@@ -113,7 +113,7 @@ private:
     ListBox *m_list3 = nullptr;
     QLabel *m_pictureHeading = nullptr; // only for an exercise with pictures
     QLabel *m_picture = nullptr;        // the chosen explanation's
-    QHash<QString, QPixmap> m_pictures; // large, by explanation
+    QHash<QString, QPixmap> m_pictures; // large, by explanation, as each was first chosen
     board::Exercise m_exercise;         // on the board
     int m_wrongTries = 0;               // in this game, since the last reset
     QElapsedTimer m_clock;              // since then

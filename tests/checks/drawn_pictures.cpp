@@ -27,6 +27,18 @@ QByteArray claimingSide(quint32 side)
     return bytes;
 }
 
+// A JPEG whose EXIF data says how the camera was turned, as EXIF numbers it (6: a quarter to the
+// right, so that the picture stands upright turned a quarter to the right).
+QByteArray turned(QByteArray jpeg, int orientation)
+{
+    QByteArray exif = QByteArray::fromHex("FFE10022457869660000"         // APP1, its length, "Exif"
+                                          "4D4D002A00000008"             // TIFF, big-endian
+                                          "0001011200030000000100000000" // one entry: orientation
+                                          "00000000");                   // no IFD after it
+    exif[29] = static_cast<char>(orientation);
+    return jpeg.insert(2, exif);
+}
+
 } // namespace
 
 QByteArray Drawn(const char *format, QSize size, bool noise)
@@ -64,6 +76,9 @@ QHash<QString, QByteArray> FilesOf(const QJsonObject &recipes)
         QByteArray bytes = made.contains("text")   ? made["text"].toString().toUtf8()
                            : made.contains("side") ? claimingSide(made["side"].toInt())
                                                    : Drawn(format.constData(), drawnSize, noise);
+        if (made.contains("turned")) {
+            bytes = turned(bytes, made["turned"].toInt());
+        }
         files.insert(recipe.key(), made["cut"].toBool() ? bytes.first(bytes.size() / 2) : bytes);
     }
     return files;

@@ -17,7 +17,8 @@ QByteArray Drawn(const char *format, QSize size = {320, 200}, bool noise = false
 
 /// The picture files that `recipes` name: "draw" a format ("size" [width, height], 320 × 200
 /// when absent), "cut" the first half alone, "side" a PNG whose header claims that many pixels a
-/// side, "noise" noise of 512 × 512 unless a size is given, "text" a file of that text.
+/// side, "noise" noise of 512 × 512 unless a size is given, "turned" a JPEG whose EXIF data gives
+/// that orientation, "text" a file of that text.
 QHash<QString, QByteArray> FilesOf(const QJsonObject &recipes);
 
 /// `text` with each @data:NAME@ as that file's data: address.

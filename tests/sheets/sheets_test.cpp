@@ -3,17 +3,22 @@
 
 #include "board.h"
 #include "content.h"
+#include "drawn_pictures.h"
+#include "pictures.h"
 #include "sheets.h"
 
-#include <QBuffer>
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
-#include <QImage>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTextTable>
 
 namespace {
 
@@ -79,6 +84,8 @@ private slots:
     void answerKeyIsComplete();
     void writesWholeOrNothing();
     void showsEachPicture();
+    void breaksNoRowAcrossPages_data();
+    void breaksNoRowAcrossPages();
 
 private:
     QTemporaryDir m_folder;
@@ -187,18 +194,19 @@ void SheetsTest::writesWholeOrNothing()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"plain"});
 }
 
-// Each sheet holds each explanation's picture once, about 3 cm high.
+// Each sheet holds each explanation's picture once, about 3 cm high, upright as its EXIF data
+// says: a photo taken turned stands taller than it is wide.
 void SheetsTest::showsEachPicture()
 {
     board::Exercise exercise = board::BuiltInExercise();
     exercise.pictures.resize(exercise.rows.explanations.size());
-    for (const auto &[row, format] : {std::pair{0, "jpeg"}, {4, "png"}, {8, "webp"}}) {
-        QImage image(400, 300, QImage::Format_RGB32);
-        image.fill(Qt::darkRed);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format));
-        exercise.pictures[row] = {bytes.toStdString(), std::string("image/") + format};
+    const QHash<QString, QByteArray> files = checks::FilesOf(QJsonDocument::fromJson(R"({
+        "0": {"draw": "jpeg", "size": [800, 600], "turned": 6},
+        "4": {"draw": "png"}, "8": {"draw": "webp"}})")
+                                                                 .object());
+    for (auto file = files.begin(); file != files.end(); ++file) {
+        exercise.pictures[file.key().toUInt()] =
+            std::get<board::Picture>(puzzle::PictureOf(file.value()));
     }
     const QTemporaryDir folder;
     for (const auto &make : {&sheets::Worksheet, &sheets::AnswerKey}) {
@@ -213,10 +221,62 @@ void SheetsTest::showsEachPicture()
                                       .split(u'\n', Qt::SkipEmptyParts)
                                       .sliced(2);
         QCOMPARE(lines.size(), 3);
+        int upright = 0;
         for (const QString &line : lines) {
             const QStringList fields = line.simplified().split(u' ');
             const double centimetres = fields[4].toDouble() / fields[13].toDouble() * 2.54;
             QVERIFY2(centimetres > 2.5 && centimetres < 3.5, qPrintable(line));
+            upright += fields[3].toInt() < fields[4].toInt() ? 1 : 0;
+        }
+        QCOMPARE(upright, 1);
+    }
+}
+
+// However many rows and pictures a sheet has, none of its table rows crosses the end of a page:
+// a row's number, text, picture and boxes are printed together. (With a picture every second or
+// fourth row, 40 pairs put a row with a picture, and a row of boxes, across a page's end.)
+void SheetsTest::breaksNoRowAcrossPages_data()
+{
+    QTest::addColumn<int>("every");
+    QTest::addRow("a picture every second row") << 2;
+    QTest::addRow("a picture every fourth row") << 4;
+}
+
+void SheetsTest::breaksNoRowAcrossPages()
+{
+    QFETCH(int, every);
+    board::Exercise exercise = mostPairs();
+    exercise.pictures.resize(exercise.rows.explanations.size());
+    const QByteArray picture = checks::Drawn("png", {160, 120});
+    for (std::size_t row = 0; row < exercise.pictures.size(); row += every) {
+        exercise.pictures[row] = std::get<board::Picture>(puzzle::PictureOf(picture));
+    }
+    for (const auto &make : {&sheets::Worksheet, &sheets::AnswerKey}) {
+        const std::unique_ptr<QTextDocument> sheet = make(exercise);
+        const double page = sheet->pageSize().height();
+        QVERIFY(sheet->pageCount() > 2);
+        const QAbstractTextDocumentLayout *layout = sheet->documentLayout();
+        for (QTextFrame *frame : sheet->rootFrame()->childFrames()) {
+            const auto *table = qobject_cast<QTextTable *>(frame);
+            for (int row = 0; table != nullptr && row < table->rows(); ++row) {
+                // Every line of every cell of the row, where the layout put it.
+                QSet<int> pages;
+                for (int column = 0; column < table->columns(); ++column) {
+                    const QTextTableCell cell = table->cellAt(row, column);
+                    for (QTextBlock block = cell.firstCursorPosition().block();
+                         block.isValid() && block.position() <= cell.lastPosition();
+                         block = block.next()) {
+                        const double top = layout->blockBoundingRect(block).top();
+                        for (int line = 0; line < block.layout()->lineCount(); ++line) {
+                            const QTextLine shown = block.layout()->lineAt(line);
+                            pages << int((top + shown.y()) / page)
+                                  << int((top + shown.y() + shown.height() - 1) / page);
+                        }
+                    }
+                }
+                QVERIFY2(pages.size() == 1,
+                         qPrintable(table->cellAt(row, 0).firstCursorPosition().block().text()));
+            }
         }
     }
 }

@@ -124,6 +124,12 @@ export async function drawnIn(tab, recipes = {}) {
         view.setUint32(20, recipe.side);
         view.setUint32(29, crc32(bytes.subarray(12, 29)));
       }
+      if (recipe.turned) {
+        // An EXIF block that says how the camera was turned, right after the start of the JPEG.
+        const exif = Uint8Array.from("ffe100224578696600004d4d002a00000008000101120003000000010000000000000000".match(/../g), (hex) => Number.parseInt(hex, 16));
+        exif[29] = recipe.turned;
+        return Uint8Array.from([...bytes.subarray(0, 2), ...exif, ...bytes.subarray(2)]);
+      }
       return recipe.cut ? bytes.slice(0, bytes.length / 2) : bytes;
     };
     const files = {};
