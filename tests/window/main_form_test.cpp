@@ -672,11 +672,12 @@ void MainFormTest::playsAPuzzleFromAFile()
     QCOMPARE(list("List1_0")->count(), 0);
 }
 
-// Each pictured explanation shows its picture small wherever its row goes, the chosen one large
+// Each pictured explanation shows its picture small wherever its row goes, every text starting
+// where the others do (a landscape picture, a photo taken turned, none), the chosen one large
 // beside the lists; a puzzle without pictures gets the window as it was.
 void MainFormTest::playsAGameWithPictures()
 {
-    const QJsonObject recipes{{"ram.jpg", QJsonObject{{"draw", "jpeg"}}},
+    const QJsonObject recipes{{"ram.jpg", QJsonObject{{"draw", "jpeg"}, {"turned", 6}}},
                               {"coin.png", QJsonObject{{"draw", "png"}}},
                               {"rider.webp", QJsonObject{{"draw", "webp"}}}};
     const QString text = checks::WithDataAddresses(
@@ -693,8 +694,10 @@ void MainFormTest::playsAGameWithPictures()
          {std::pair{"Баян", "брат"}, {"Велик", "ден"}, {"Аспарух", "хан"}, {"Злато", "метал"}}) {
         for (int row = 0; row < list("List1_1")->count(); ++row) {
             const QListWidgetItem *item = list("List1_1")->item(row);
-            QCOMPARE(item->icon().pixmap(32, 24).toImage().pixelColor(2, 12).alpha() > 0,
+            QCOMPARE(item->icon().pixmap(32, 24).toImage().pixelColor(16, 12).alpha() > 0,
                      pictured.contains(item->text()));
+            QCOMPARE(item->icon().actualSize(list("List1_1")->iconSize()),
+                     list("List1_1")->iconSize());
         }
         clickRow(list("List1_1"), explanation);
         const QSize large = picture->pixmap().size();
