@@ -123,7 +123,9 @@ class EditorWindow {
       "results-back": () => this.showResults(false),
       "save-csv": () => download("резултати.csv", resultCsv(resultTable(byId("pasted").value).rows), "text/csv;charset=utf-8"),
     };
-    byId("result-table").tHead.rows[0].replaceChildren(...resultHeading.map((name) => element("th", name, { scope: "col" })));
+    const heading = element("tr");
+    heading.append(...resultHeading.map((name) => element("th", name, { scope: "col" })));
+    byId("result-table").tHead.replaceChildren(heading);
     byId("pasted").addEventListener("input", () => this.showResultTable());
     for (const [id, command] of Object.entries(commands)) {
       byId(id).addEventListener("click", command);
@@ -474,6 +476,7 @@ class EditorWindow {
   }
 
   stopPlaying() {
+    document.documentElement.classList.remove("pictured-page");
     document.getElementById("playing").hidden = true;
     document.getElementById("board-place").replaceChildren();
     document.getElementById("editor").hidden = false;

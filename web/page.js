@@ -67,14 +67,18 @@ class ListBox {
   // Each row's text, after its picture where `pictures` give one. A picture repeats what its
   // text says, and so is nothing to read out.
   show(texts, pictures = []) {
+    // In a list with pictures, a row without one keeps a picture's place, so that every text
+    // starts where the others do.
+    const pictured = pictures.some(Boolean);
     this.rows = texts.map((text, row) => {
       const option = document.createElement("li");
       option.id = `${this.element.id}-${row}`;
       option.setAttribute("role", "option");
       option.textContent = text;
       if (pictures[row]) {
-        const picture = Object.assign(document.createElement("img"), { src: pictures[row], alt: "", className: "thumb" });
-        option.prepend(picture);
+        option.prepend(Object.assign(document.createElement("img"), { src: pictures[row], alt: "", className: "thumb" }));
+      } else if (pictured) {
+        option.prepend(Object.assign(document.createElement("span"), { className: "thumb" }));
       }
       return option;
     });
@@ -148,12 +152,17 @@ function play(exercise, watchers = []) {
   byId("title").textContent = exercise.title;
   // The chosen explanation's picture, large beside the lists.
   const picture = byId("picture");
-  document.querySelector(".board").classList.toggle("pictured", exercise.explanations.some((row) => row.picture));
+  const pictured = exercise.explanations.some((row) => row.picture);
+  document.querySelector(".board").classList.toggle("pictured", pictured);
+  document.documentElement.classList.toggle("pictured-page", pictured);
+  // The picture repeats what its explanation says: a screen reader has it from the list.
+  const large = Object.assign(document.createElement("img"), { id: "picture-image", alt: "" });
   explanations.selectedChanged = (row) => {
     const shown = board?.explanations[row]?.picture;
     picture.hidden = !shown;
     if (shown) {
-      byId("picture-image").src = shown;
+      large.src = shown;
+      picture.replaceChildren(large);
     }
   };
   byId("instructions").replaceChildren(

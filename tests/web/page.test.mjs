@@ -105,7 +105,7 @@ test("is one small, Bulgarian page that loads nothing and shows the teacher's te
 test("fits a phone: no sideways scroll, and rows and buttons a finger can hit", async () => {
   const { tab } = await open(pageOf(""), { viewport: { width: 360, height: 640, hasTouch: true, isMobile: true } });
   assert.equal(await sideways(tab), 0);
-  const low = await tab.$$eval("[role=option], button:not(dialog button)", (nodes) =>
+  const low = await tab.$$eval("[role=option], button:not(dialog button, [hidden])", (nodes) =>
     nodes.filter((node) => node.getBoundingClientRect().height < 44).map((node) => node.textContent),
   );
   assert.deepEqual(low, []);
@@ -147,9 +147,12 @@ test("shows a puzzle's pictures from inside itself, the chosen one large, and pl
   assert.equal(await tab.$eval("#done-text", (end) => end.textContent), "Браво! Акронимът е готов: «тмк».\nГрешни опити: 0.");
   await mouse.closeEnd(tab);
   assert.deepEqual([await violations(tab), trouble], [[], []]);
+  // On a phone, the chosen picture and «Избрах» are in sight where the learner chose.
   await tab.setViewport({ width: 360, height: 640 });
   await mouse.press(tab, "reset");
   await mouse.select(tab, "explanations", "пари от метал");
+  const [choose, shown] = await tab.evaluate(() => ["choose", "picture-image"].map((id) => document.getElementById(id).getBoundingClientRect().toJSON()));
+  assert.ok(choose.top >= 0 && choose.bottom <= 640 && Math.min(shown.bottom, 640) - Math.max(shown.top, 0) >= 150, `«Избрах» ${choose.top}–${choose.bottom}, the picture ${shown.top}–${shown.bottom}`);
   assert.deepEqual([await sideways(tab), await violations(tab)], [0, []]);
   await tab.close();
 });
