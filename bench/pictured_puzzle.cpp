@@ -3,9 +3,10 @@
 
 // Writes the built-in puzzle as a file with pictures beside its explanations, the first ones in
 // the window's order, drawn here: a sky, a sun and hills, numbered, in turn as JPEG, PNG and WebP
-// unless one format is asked for.
+// unless one format is asked for. With --grain, each picture has a camera's grain, which makes a
+// JPEG as large as a phone's photo of its size.
 //
-//     pictured_puzzle FOLDER [--count 9] [--size 1024x768] [--format jpeg]
+//     pictured_puzzle FOLDER [--count 9] [--size 1024x768] [--format jpeg] [--grain]
 
 #include "board.h"
 #include "content.h"
@@ -19,12 +20,14 @@
 #include <QList>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRandomGenerator>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 namespace {
 
-QImage drawn(QSize size, int number)
+QImage drawn(QSize size, int number, bool grain)
 {
     QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
@@ -53,6 +56,17 @@ QImage drawn(QSize size, int number)
     painter.setFont(font);
     painter.drawText(image.rect().adjusted(0, 0, 0, -static_cast<int>(unit)),
                      Qt::AlignHCenter | Qt::AlignBottom, QString::number(number + 1));
+    painter.end();
+    QRandomGenerator random(static_cast<quint32>(number));
+    for (int y = 0; grain && y < size.height(); ++y) {
+        auto *pixels = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const int shade = random.bounded(-24, 25);
+            pixels[x] = qRgb(std::clamp(qRed(pixels[x]) + shade, 0, 255),
+                             std::clamp(qGreen(pixels[x]) + shade, 0, 255),
+                             std::clamp(qBlue(pixels[x]) + shade, 0, 255));
+        }
+    }
     return image;
 }
 
@@ -65,7 +79,8 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.addOptions({{"count", "pictures", "N", "9"},
                        {"size", "each picture's size", "WxH", "1024x768"},
-                       {"format", "one format for all", "FORMAT"}});
+                       {"format", "one format for all", "FORMAT"},
+                       {"grain", "a camera's grain in every picture"}});
     parser.addPositionalArgument("folder", "where to write pictured.acronym and its pictures");
     parser.process(application);
     if (parser.positionalArguments().size() != 1) {
@@ -102,7 +117,8 @@ int main(int argc, char *argv[])
         if (shownAt[pair] < count) {
             const QString &format = formats[shownAt[pair] % formats.size()];
             const QString name = QStringLiteral("picture%1.%2").arg(pair + 1).arg(format);
-            if (!drawn(size, pair).save(folder.filePath(name), qPrintable(format), 85)) {
+            if (!drawn(size, pair, parser.isSet("grain"))
+                     .save(folder.filePath(name), qPrintable(format), 85)) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(name)));
                 return 1;
             }

@@ -72,7 +72,9 @@ struct Written
     }
 };
 
-Written written(const Draft &draft)
+// The draft's file. With `checked`, a data: picture that was checked is written short, and what
+// was found of it is given by the picture line's number.
+Written written(const Draft &draft, puzzle::CheckedPictures *checked = nullptr)
 {
     Written file;
     for (const QString &comment : draft.comments) {
@@ -100,7 +102,10 @@ Written written(const Draft &draft)
             file.add(noLetter, index);
         }
         file.add(row.word.trimmed() + QStringLiteral(" = ") + row.explanation.trimmed(), index);
-        if (!row.picture.isEmpty()) {
+        if (checked != nullptr && row.checked) {
+            file.add(QStringLiteral("картина: data:"), index);
+            checked->insert(static_cast<int>(file.lines.size()), *row.checked);
+        } else if (!row.picture.isEmpty()) {
             file.add(QStringLiteral("картина: ") + row.picture, index);
         }
     }
@@ -154,7 +159,25 @@ QString named(int place, const QString &reason)
                           : reason;
 }
 
+// What the reader finds of a picture's data: address: empty when it takes it, or why not.
+QString checkedPicture(const QString &address)
+{
+    const auto name = puzzle::ReadPictureName(address);
+    if (const QString *problem = std::get_if<QString>(&name)) {
+        return *problem;
+    }
+    const auto picture = puzzle::PictureOf(std::get<puzzle::PictureName>(name).bytes);
+    const QString *problem = std::get_if<QString>(&picture);
+    return problem != nullptr ? *problem : QString();
+}
+
 } // namespace
+
+bool Row::operator==(const Row &other) const
+{
+    return word == other.word && explanation == other.explanation && lettered == other.lettered &&
+           notes == other.notes && picture == other.picture;
+}
 
 bool Row::isEmpty() const
 {
@@ -227,6 +250,7 @@ Draft WithRowMoved(Draft draft, int row, int by)
         std::swap(draft.rows[row].explanation, draft.rows[row + by].explanation);
         std::swap(draft.rows[row].notes, draft.rows[row + by].notes);
         std::swap(draft.rows[row].picture, draft.rows[row + by].picture);
+        std::swap(draft.rows[row].checked, draft.rows[row + by].checked);
     }
     return draft;
 }
@@ -339,6 +363,7 @@ Draft DraftOf(const board::Exercise &exercise)
         explanation.explanation = QString::fromStdString(rows.explanations[row]);
         if (row < exercise.pictures.size() && !exercise.pictures[row].bytes.empty()) {
             explanation.picture = puzzle::DataAddress(exercise.pictures[row]);
+            explanation.checked = QString();
         }
     }
     return draft;
@@ -357,7 +382,18 @@ Draft WithPicturesRead(Draft draft, const puzzle::PictureFiles &files)
             const auto fitted = FittedPicture(*read);
             if (const auto *picture = std::get_if<board::Picture>(&fitted)) {
                 row.picture = puzzle::DataAddress(*picture);
+                row.checked = QString();
             }
+        }
+    }
+    return draft;
+}
+
+Draft WithPicturesChecked(Draft draft)
+{
+    for (Row &row : draft.rows) {
+        if (!row.checked && row.picture.startsWith(QStringLiteral("data:"), Qt::CaseInsensitive)) {
+            row.checked = checkedPicture(row.picture);
         }
     }
     return draft;
@@ -365,10 +401,11 @@ Draft WithPicturesRead(Draft draft, const puzzle::PictureFiles &files)
 
 QStringList Problems(const Draft &draft, const puzzle::PictureFiles &files)
 {
-    const Written file = written(draft);
+    puzzle::CheckedPictures checked;
+    const Written file = written(WithPicturesChecked(draft), &checked);
     QList<std::pair<int, QString>> found; // each problem with its place
     for (const puzzle::Problem &problem :
-         puzzle::FindProblems(file.lines.join(u'\n').toUtf8(), files)) {
+         puzzle::FindProblems(file.lines.join(u'\n').toUtf8(), files, checked)) {
         found.append(
             {problem.line > 0 ? file.places[problem.line - 1] : Elsewhere, problem.reason});
     }

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <variant>
 
 namespace editor {
@@ -22,8 +23,12 @@ struct Row
     bool lettered = true;
     QStringList notes; // the comment lines before it in its file
     QString picture;   // its explanation's: a data: address, or a file still to be read
+    /// What the reader finds of a data: picture, found once, when it came: empty when the reader
+    /// takes it; none until it is checked (WithPicturesChecked).
+    std::optional<QString> checked = {};
 
-    bool operator==(const Row &) const = default;
+    /// Rows are the same when their texts are: the picture's check aside.
+    bool operator==(const Row &other) const;
     bool isEmpty() const;
 };
 
@@ -72,9 +77,12 @@ Draft DraftOf(const board::Exercise &exercise);
 /// takes, as a data: address; the others as they were.
 Draft WithPicturesRead(Draft draft, const puzzle::PictureFiles &files);
 
+/// The draft with each data: picture checked that was not yet: what the reader finds of it.
+Draft WithPicturesChecked(Draft draft);
+
 /// What the puzzle reader finds wrong with the draft, each problem named by its place: "Row 2:
 /// ...", "Answer: ...". None when the game would play it. Pictures named by a file are read from
-/// `files`.
+/// `files`; a data: picture counts as it was checked, and one not yet checked is checked now.
 QStringList Problems(const Draft &draft, const puzzle::PictureFiles &files = {});
 
 /// A picture file's bytes as a puzzle keeps them: as they are when the reader takes them and they

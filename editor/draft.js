@@ -5,7 +5,8 @@
 // puzzle file says, whether or not the reader accepts it yet. Every operation returns a new
 // draft. A draft is { title, instructions: [paragraph], answer, rows: [row], comments: [line] };
 // a row is { word, explanation, lettered, notes: [its file's comment lines before it], picture:
-// its explanation's, a data: address or a file still to be read, or "" }. While the answer has
+// its explanation's, a data: address or a file still to be read, or "", and checked: what the
+// reader found of a data: picture when it came, "" when it takes it }. While the answer has
 // letters, its lettered rows stand for them in order.
 "use strict";
 
@@ -20,8 +21,19 @@ function emptyRow(lettered = true) {
   return { word: "", explanation: "", lettered, notes: [], picture: "" };
 }
 
+// A copy to change: its own lists and rows, the texts shared, which no one changes in place.
 function copyOf(draft) {
-  return structuredClone(draft);
+  return { ...draft, instructions: [...draft.instructions], comments: [...draft.comments], rows: draft.rows.map((row) => ({ ...row, notes: [...row.notes] })) };
+}
+
+// Drafts are the same when their texts are: what was found of a picture aside.
+function sameDraft(one, other) {
+  const sameList = (first, second) => first.length === second.length && first.every((text, at) => text === second[at]);
+  const sameRow = (row, at) => {
+    const another = other.rows[at];
+    return row.word === another.word && row.explanation === another.explanation && row.lettered === another.lettered && sameList(row.notes, another.notes) && row.picture === another.picture;
+  };
+  return one.title === other.title && one.answer === other.answer && sameList(one.instructions, other.instructions) && sameList(one.comments, other.comments) && one.rows.length === other.rows.length && one.rows.every(sameRow);
 }
 
 function isEmptyRow(row) {
@@ -45,7 +57,9 @@ function firstLetter(word) {
 // A picture line's key is `picture`; the line's place is its row's.
 const place = { elsewhere: -1, title: -2, answer: -3, instructions: -4, picture: -5 };
 
-function written(draft) {
+// The draft's file. With `checked`, a data: picture that was checked is written short, and what
+// was found of it is given by the picture line's number.
+function written(draft, checked) {
   const file = { lines: [], places: [] };
   const add = (line, where) => {
     file.lines.push(line);
@@ -71,7 +85,10 @@ function written(draft) {
       add(noLetter, index);
     }
     add(`${trimmed(row.word)} = ${trimmed(row.explanation)}`, index);
-    if (row.picture !== "") {
+    if (checked && row.checked !== undefined) {
+      add("картина: data:", index);
+      checked.set(file.lines.length, row.checked);
+    } else if (row.picture !== "") {
       add(`картина: ${row.picture}`, index);
     }
   });
@@ -167,7 +184,7 @@ function withRowMoved(draft, row, by) {
   const other = draft.rows[row + by];
   if (other) {
     const moved = draft.rows[row];
-    for (const part of ["word", "explanation", "notes", "picture"]) {
+    for (const part of ["word", "explanation", "notes", "picture", "checked", "reading"]) {
       [moved[part], other[part]] = [other[part], moved[part]];
     }
   }
@@ -265,8 +282,9 @@ function named(where, reason) {
 // What the puzzle reader finds wrong with the draft, each problem named by its place, as the
 // form reads: the fields, the rows, then the puzzle's as a whole. None when the game plays it.
 function problemsOf(draft) {
-  const file = written(draft);
-  const found = findProblems(new TextEncoder().encode(file.lines.join("\n"))).map((problem) => ({
+  const checked = new Map();
+  const file = written(withPicturesChecked(draft), checked);
+  const found = findProblems(new TextEncoder().encode(file.lines.join("\n")), undefined, checked).map((problem) => ({
     where: problem.line > 0 ? file.places[problem.line - 1] : place.elsewhere,
     reason: problem.reason,
   }));
@@ -297,7 +315,27 @@ async function withPicturesRead(draft, files) {
     const picture = bytes ? await fittedPicture(bytes) : undefined;
     if (typeof picture === "object") {
       row.picture = dataAddress(picture);
+      row.checked = "";
     }
+  }
+  return draft;
+}
+
+// What the reader finds of a picture's data: address: "" when it takes it, or why not.
+function checkedPicture(address) {
+  const name = readPictureName(address);
+  const picture = typeof name === "string" ? name : pictureOf(name.bytes);
+  return typeof picture === "string" ? picture : "";
+}
+
+// The draft with each data: picture checked that was not yet: what the reader finds of it.
+function withPicturesChecked(draft) {
+  if (draft.rows.every((row) => row.checked !== undefined || !/^data:/i.test(row.picture))) {
+    return draft;
+  }
+  draft = copyOf(draft);
+  for (const row of draft.rows.filter((row) => row.checked === undefined && /^data:/i.test(row.picture))) {
+    row.checked = checkedPicture(row.picture);
   }
   return draft;
 }

@@ -442,6 +442,8 @@ void EditorWindow::setPicture(int row, const QString &picture)
 {
     editor::Draft after = m_draft;
     after.rows[row].picture = picture;
+    // A chosen picture was checked when it was fitted.
+    after.rows[row].checked = picture.isEmpty() ? std::nullopt : std::optional<QString>(QString());
     change(after, Structure);
 }
 
@@ -464,7 +466,8 @@ bool EditorWindow::openFile(const QString &path)
         if (text.badLine > 0) {
             throw puzzle::PuzzleError(path, text.badLine, text.problem);
         }
-        start(editor::WithPicturesRead(editor::ReadDraft(text.lines), puzzle::FilesBeside(path)),
+        start(editor::WithPicturesChecked(editor::WithPicturesRead(editor::ReadDraft(text.lines),
+                                                                   puzzle::FilesBeside(path))),
               path);
         if (text.encoding != puzzle::Encoding::Utf8) {
             statusBar()->showMessage(tr("The file is in %1; saving writes it as UTF-8.")

@@ -7,10 +7,13 @@
 // made is kept in this browser's storage; files and pages are downloads; nothing is sent.
 "use strict";
 
-// One versioned key: what is being made, the file it came from, and the text that a file holds.
-// Where localStorage is too small for the pictures, they are kept whole in IndexedDB, and the key
-// keeps the text, marked `pictures: "indexedDB"`.
+// One versioned key: what is being made, the file it came from, and the text that the file holds
+// as it was last saved. The draft's pictures are kept in IndexedDB, each once, under an id of its
+// own that the rows name (`kept`), so that the key stays small and keeping it at every keystroke
+// costs nothing. (Before, the key kept the pictures in its rows, or was marked `pictures:
+// "indexedDB"` with the whole record kept there under its name; both are still read.)
 const storageKey = "acronym.editor.1";
+const keptPicture = "picture:"; // before a picture's id, as IndexedDB keeps it
 
 // A phone's photo is a few MiB; what is far larger is no photo that a puzzle needs.
 const maxChosenBytes = 64 * 1024 * 1024;
@@ -61,6 +64,14 @@ function download(name, content, type) {
   setTimeout(() => URL.revokeObjectURL(url), 60_000);
 }
 
+// Shows `text` in `node`, touching the page only when it changes: a keystroke then lays out
+// again only what it changed.
+function showText(node, text) {
+  if (node.textContent !== text) {
+    node.textContent = text;
+  }
+}
+
 // The rows as the answer's letters shape them: how many, and which have a letter.
 function shapeOf(draft) {
   return draft.rows.map((row) => row.lettered).join();
@@ -85,6 +96,9 @@ class EditorWindow {
     this.rows = [];
     this.lastRow = -1; // the row whose field had the focus last
     this.problems = [];
+    this.reads = 0; // pictures chosen, each read under a mark of its own
+    this.ids = new Map(); // each picture's id, by its data: address
+    this.stored = new Set(); // the ids that IndexedDB has
     const byId = (id) => document.getElementById(id);
     this.fields = { title: byId("field-title"), instructions: byId("field-instructions"), answer: byId("field-answer") };
     this.rowList = byId("rows");
@@ -174,7 +188,7 @@ class EditorWindow {
   }
 
   change(after, field) {
-    if (JSON.stringify(after) === JSON.stringify(this.draft)) {
+    if (sameDraft(after, this.draft)) {
       return;
     }
     if (shapeOf(after) !== shapeOf(this.draft)) {
@@ -222,21 +236,21 @@ class EditorWindow {
       this.addRowElements();
     }
     draft.rows.forEach((_, row) => this.showRow(row));
-    document.getElementById("spelled").textContent = spelled(draft);
+    showText(document.getElementById("spelled"), spelled(draft));
     this.showProblems(problemsOf(draft));
     this.keep();
   }
 
   showProblems(problems) {
+    this.problems = problems;
+    if (problems.join("\n") === this.shownProblems) {
+      return;
+    }
+    this.shownProblems = problems.join("\n");
     document.getElementById("problems").replaceChildren(...problems.map((problem) => element("li", problem)));
     // The count is told when it changes, not at every keystroke.
-    const count = problems.length > 0 ? `Проблеми: ${problems.length}` : "Няма проблеми: пъзелът може да се играе.";
-    const counted = document.getElementById("problem-count");
-    if (counted.textContent !== count) {
-      counted.textContent = count;
-    }
-    const blocked = document.getElementById("blocked");
-    blocked.hidden = problems.length === 0;
+    showText(document.getElementById("problem-count"), problems.length > 0 ? `Проблеми: ${problems.length}` : "Няма проблеми: пъзелът може да се играе.");
+    document.getElementById("blocked").hidden = problems.length === 0;
     for (const button of document.querySelectorAll(".needs-puzzle")) {
       button.setAttribute("aria-disabled", String(problems.length > 0));
       if (problems.length > 0) {
@@ -245,7 +259,6 @@ class EditorWindow {
         button.removeAttribute("aria-describedby");
       }
     }
-    this.problems = problems;
   }
 
   addRowElements() {
@@ -307,7 +320,7 @@ class EditorWindow {
       }
     }
     const letter = letterOf(this.draft, row);
-    cells.letter.textContent = letter === "" ? "—" : letter.toUpperCase();
+    showText(cells.letter, letter === "" ? "—" : letter.toUpperCase());
     // A row without a letter says so; an empty word has nothing to judge yet.
     let verdict = "";
     if (letter === "" && trimmed(this.draft.answer) !== "") {
@@ -315,46 +328,82 @@ class EditorWindow {
     } else if (trimmed(text.word) !== "") {
       verdict = startsRight(this.draft, row) ? "✓" : `✗ не е «${letter.toUpperCase()}»`;
     }
-    cells.verdict.textContent = verdict;
-    if (cells.shown !== text.picture) {
-      // A data: address shows; a file still to be read is named.
+    showText(cells.verdict, verdict);
+    if (cells.shown !== text.picture || cells.reading !== text.reading) {
+      // A data: address shows; a file still to be read is named; a picture being read says so.
       cells.shown = text.picture;
+      cells.reading = text.reading;
       const name = text.picture === "" ? undefined : readPictureName(text.picture);
-      const shows = name?.bytes !== undefined;
+      const shows = name?.bytes !== undefined && !text.reading;
       cells.thumb.hidden = !shows;
-      cells.thumb.src = shows ? text.picture : "";
-      cells.pictureNote.textContent = text.picture === "" ? "" : shows ? "има картина" : (name.file ?? "");
+      if (shows) {
+        cells.thumb.src = text.picture;
+      } else {
+        cells.thumb.removeAttribute("src");
+      }
+      cells.pictureNote.textContent = text.reading ? "Картината се чете…" : text.picture === "" ? "" : shows ? "има картина" : (name.file ?? "");
       cells.pictureNote.classList.toggle("unseen", shows);
-      cells.unpicture.hidden = text.picture === "";
+      cells.unpicture.hidden = text.picture === "" || Boolean(text.reading);
     }
   }
 
-  // Takes a file that the teacher gives a row: as its picture, or refused with the reason.
+  // Every draft that the editor holds: the one shown, and those that undo and redo bring back.
+  drafts() {
+    return [this.draft, ...[...this.done, ...this.undone].flatMap((step) => [step.before, step.after])];
+  }
+
+  // Takes the mark of a picture being read off every row that has it, wherever the row has gone;
+  // `read` changes each such row before.
+  unmark(mark, read = () => {}) {
+    for (const row of this.drafts().flatMap((draft) => draft.rows)) {
+      if (row.reading === mark) {
+        read(row);
+        delete row.reading;
+      }
+    }
+  }
+
+  // Takes a file that the teacher gives a row: as its picture, or refused with the reason. While
+  // it is read, the row says so; the picture goes to that row wherever it has moved meanwhile.
   async choosePicture(row, file) {
     const fail = (reason) => (this.message.textContent = `«${file.name}» не може да е картина: ${reason}`);
     if (file.size > maxChosenBytes) {
       fail("файлът е по-голям от 64 MiB");
       return;
     }
+    const mark = `read ${++this.reads}`;
+    this.draft.rows[row].reading = mark;
+    this.showRow(row);
     let picture;
     try {
       picture = await fittedPicture(new Uint8Array(await file.arrayBuffer()));
     } catch (error) {
       picture = error.message;
     }
+    const at = this.draft.rows.findIndex((text) => text.reading === mark);
+    this.unmark(mark);
+    if (at >= 0) {
+      this.showRow(at);
+    }
     if (typeof picture === "string") {
       fail(picture);
-      return;
-    }
-    this.message.textContent = "";
-    if (row < this.draft.rows.length) {
-      this.setPicture(row, dataAddress(picture));
+    } else if (at < 0) {
+      this.message.textContent = `«${file.name}» няма къде да отиде: редът му вече го няма.`;
+    } else {
+      this.message.textContent = "";
+      this.setPicture(at, dataAddress(picture));
     }
   }
 
+  // A picture chosen for a row: checked when it was fitted; "" takes the row's away.
   setPicture(row, picture) {
     const after = copyOf(this.draft);
     after.rows[row].picture = picture;
+    if (picture === "") {
+      delete after.rows[row].checked;
+    } else {
+      after.rows[row].checked = "";
+    }
     this.change(after, structure);
   }
 
@@ -362,14 +411,38 @@ class EditorWindow {
     this.done = [];
     this.undone = [];
     this.fileName = fileName;
-    this.savedText = draftText(draft);
+    draft = withPicturesChecked(draft);
+    this.savedText = this.keptText(draft);
     this.message.textContent = "";
     this.show(draft);
     this.fields.title.focus();
   }
 
   unsaved() {
-    return draftText(this.draft) !== this.savedText;
+    return this.keptText(this.draft) !== this.savedText;
+  }
+
+  // A picture's id: one for each data: address, as long as the page is open.
+  idOf(picture) {
+    if (!this.ids.has(picture)) {
+      this.ids.set(picture, `${Date.now().toString(36)}-${this.ids.size}`);
+    }
+    return this.ids.get(picture);
+  }
+
+  // The id of the picture that a row keeps: its data: address's, or the one still coming back
+  // from IndexedDB; none for others.
+  keptId(row) {
+    if (/^data:/i.test(row.picture)) {
+      return this.idOf(row.picture);
+    }
+    return row.reading?.startsWith(keptPicture) ? row.reading.slice(keptPicture.length) : undefined;
+  }
+
+  // The draft's file with each picture that is kept named by its id: what the saved file held,
+  // as small as the text.
+  keptText(draft) {
+    return draftText({ ...draft, rows: draft.rows.map((row) => ({ ...row, picture: this.keptId(row) === undefined ? row.picture : `${keptPicture}${this.keptId(row)}` })) });
   }
 
   mayDiscard() {
@@ -418,7 +491,7 @@ class EditorWindow {
       const pictures = new Map(given.filter((file) => file.picture).map((file) => [file.name, file.bytes]));
       const puzzle = given.find((file) => !file.picture);
       if (!puzzle) {
-        this.change(await withPicturesRead(this.draft, pictures), structure);
+        this.change(withPicturesChecked(await withPicturesRead(this.draft, pictures)), structure);
         return;
       }
       if (asking && !this.mayDiscard()) {
@@ -450,7 +523,7 @@ class EditorWindow {
     const name = this.fileName || fileNameOf(this.draft.title, "acronym");
     download(name, text, "text/plain;charset=utf-8");
     this.fileName = name;
-    this.savedText = text;
+    this.savedText = this.keptText(this.draft);
     this.keep();
     this.message.textContent =
       this.problems.length > 0 ? `Запазено като чернова в «${name}»: още не може да се играе. ${this.problems[0]}` : `Запазено в «${name}».`;
@@ -507,45 +580,76 @@ class EditorWindow {
     window.print();
   }
 
+  // Keeps the draft in this browser: its text in localStorage at every change, each picture in
+  // IndexedDB once, when it first comes; pictures that no row has any more are let go.
   keep() {
-    if (this.awaitingPictures) {
-      // The record that marks pictures in IndexedDB stays until they have come.
+    if (this.migrating) {
+      // A record kept as it was before stays until its pictures have come.
       return;
     }
-    const record = { draft: this.draft, fileName: this.fileName, savedText: this.savedText };
+    const rows = this.draft.rows.map((row) => {
+      const { word, explanation, lettered, notes, picture } = row;
+      const id = this.keptId(row);
+      return id === undefined ? { word, explanation, lettered, notes, picture } : { word, explanation, lettered, notes, picture: "", kept: id };
+    });
+    const record = { draft: { ...this.draft, rows }, fileName: this.fileName, savedText: this.savedText, pictures: "kept" };
     try {
       localStorage.setItem(storageKey, JSON.stringify(record));
-      this.showKept(true);
+    } catch {
+      // A browser that keeps nothing: the line on the page says so.
+      this.refused = true;
+      this.showKept();
       return;
-    } catch {
-      // Too large for localStorage, or a browser that keeps nothing: the text is kept here, the
-      // pictures in IndexedDB, a moment after the last change.
     }
-    const text = copyOf(record);
-    text.draft.rows.forEach((row) => (row.picture = ""));
-    Object.assign(text, { savedText: "", pictures: "indexedDB" });
-    try {
-      localStorage.setItem(storageKey, JSON.stringify(text));
-    } catch {
-      // Then nothing is kept; the line on the page says so below.
-    }
-    clearTimeout(this.keeping);
-    this.keeping = setTimeout(() => {
-      inDatabase("readwrite", (store) => store.put(record, storageKey)).then(
-        () => this.showKept(true),
-        () => this.showKept(false),
+    const wanted = new Set(rows.flatMap((row) => (row.kept ? [row.kept] : [])));
+    const coming = this.draft.rows.filter((row) => /^data:/i.test(row.picture) && !this.stored.has(this.idOf(row.picture)));
+    for (const row of coming) {
+      const id = this.idOf(row.picture);
+      this.stored.add(id);
+      inDatabase("readwrite", (store) => store.put(row.picture, `${keptPicture}${id}`)).then(
+        () => {
+          this.refused = false;
+          this.showKept();
+        },
+        () => {
+          this.stored.delete(id);
+          this.refused = true;
+          this.showKept();
+        },
       );
-    }, 300);
+    }
+    if ([...this.stored].some((id) => !wanted.has(id))) {
+      clearTimeout(this.tidying);
+      this.tidying = setTimeout(() => this.tidy(), 1000);
+    }
+    this.showKept();
+  }
+
+  // Lets go of the pictures that no row keeps, and of a whole record kept as it was before.
+  tidy() {
+    const wanted = new Set(this.draft.rows.flatMap((row) => this.keptId(row) ?? []));
+    inDatabase("readwrite", (store) => {
+      const keys = store.getAllKeys();
+      keys.onsuccess = () => {
+        for (const key of keys.result.filter((key) => key === storageKey || (key.startsWith(keptPicture) && !wanted.has(key.slice(keptPicture.length))))) {
+          store.delete(key);
+          this.stored.delete(key.slice(keptPicture.length));
+        }
+      };
+      return keys;
+    }).catch(() => {});
   }
 
   // The line that says where the puzzle is kept, and whether the browser refused its pictures.
-  showKept(whole) {
+  showKept() {
+    const whole = !this.refused;
     const line = document.getElementById("kept");
-    line.textContent = whole ? "Пъзелът се пази в този браузър, на този компютър, и не се изпраща никъде." : "Браузърът отказа да пази картините на пъзела. Текстът му се пази в този браузър.";
+    showText(line, whole ? "Пъзелът се пази в този браузър, на този компютър, и не се изпраща никъде." : "Браузърът отказа да пази картините на пъзела. Текстът му се пази в този браузър.");
     line.classList.toggle("refused", !whole);
   }
 
-  // What this browser kept, when it is what this page keeps; otherwise an empty puzzle.
+  // What this browser kept, when it is what this page keeps; otherwise an empty puzzle. The
+  // pictures come after the text, each to its row, wherever the teacher has moved it meanwhile.
   restore() {
     let kept = null;
     try {
@@ -553,44 +657,79 @@ class EditorWindow {
     } catch {
       kept = null;
     }
-    this.awaitingPictures = kept?.pictures === "indexedDB";
-    if (!this.restoreFrom(kept)) {
-      this.awaitingPictures = false;
+    if (kept?.pictures === "indexedDB") {
+      this.restoreWhole(kept);
+    } else if (!this.restoreFrom(kept)) {
       this.start(emptyDraft(), "");
-      return;
-    }
-    if (this.awaitingPictures) {
-      // The pictures come after the text, unless the teacher has begun to change it.
-      inDatabase("readonly", (store) => store.get(storageKey)).then(
-        (whole) => {
-          this.awaitingPictures = false;
-          if (this.done.length > 0 || !this.restoreFrom(whole)) {
-            this.keep();
-          }
-        },
-        () => {
-          this.awaitingPictures = false;
-          this.showKept(false);
-        },
-      );
     }
   }
 
+  // A record kept as it was before: its text here, the whole in IndexedDB under its name.
+  restoreWhole(text) {
+    this.migrating = true;
+    if (!this.restoreFrom(text)) {
+      this.migrating = false;
+      this.start(emptyDraft(), "");
+      return;
+    }
+    const whole = (record) => {
+      this.migrating = false;
+      if (this.done.length > 0 || !this.restoreFrom(record)) {
+        this.refused = record === undefined;
+        this.keep();
+      }
+    };
+    inDatabase("readonly", (store) => store.get(storageKey)).then(whole, () => whole(undefined));
+  }
+
   // Starts from a record that this page kept; false when it is not one. A row kept before rows
-  // had pictures has none.
+  // had pictures has none; a row whose picture is kept apart gets it from IndexedDB.
   restoreFrom(record) {
     const texts = (value) => Array.isArray(value) && value.every((text) => typeof text === "string");
-    const row = (value) => typeof value?.word === "string" && typeof value.explanation === "string" && typeof value.lettered === "boolean" && texts(value.notes) && ["string", "undefined"].includes(typeof value.picture);
+    const row = (value) => typeof value?.word === "string" && typeof value.explanation === "string" && typeof value.lettered === "boolean" && texts(value.notes) && ["string", "undefined"].includes(typeof value.picture) && ["string", "undefined"].includes(typeof value.kept);
     const draft = record?.draft;
     if (typeof draft?.title !== "string" || typeof draft.answer !== "string" || !texts(draft.instructions) || !texts(draft.comments) || !Array.isArray(draft.rows) || !draft.rows.every(row) || typeof record.savedText !== "string") {
       return false;
     }
-    draft.rows.forEach((value) => (value.picture ??= ""));
+    const kept = new Set();
+    for (const value of draft.rows) {
+      value.picture ??= "";
+      if (value.kept) {
+        value.reading = `${keptPicture}${value.kept}`;
+        kept.add(value.kept);
+      }
+      delete value.kept;
+    }
     this.start(draft, String(record.fileName ?? ""));
     this.savedText = record.savedText;
+    for (const id of kept) {
+      inDatabase("readonly", (store) => store.get(`${keptPicture}${id}`)).then(
+        (picture) => this.restorePicture(id, picture),
+        () => this.restorePicture(id, undefined),
+      );
+    }
     this.keep();
     return true;
   }
+
+  // A kept picture back from IndexedDB, into the rows that have it, in every draft; not a change
+  // to undo. Without it, the rows lose it and the page says that the browser refused.
+  restorePicture(id, picture) {
+    const found = typeof picture === "string" && /^data:/i.test(picture);
+    if (found) {
+      this.ids.set(picture, id);
+      this.stored.add(id);
+    }
+    const checked = found ? checkedPicture(picture) : undefined;
+    this.unmark(`${keptPicture}${id}`, (row) => {
+      if (found) {
+        Object.assign(row, { picture, checked });
+      }
+    });
+    this.refused ||= !found;
+    this.show(this.draft);
+  }
 }
 
-new EditorWindow(gamePieces(), JSON.parse(document.getElementById("manifest-pieces").textContent));
+// The editor on the page; its tests read its draft.
+const editorWindow = new EditorWindow(gamePieces(), JSON.parse(document.getElementById("manifest-pieces").textContent));

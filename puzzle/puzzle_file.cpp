@@ -134,8 +134,8 @@ bool tooLarge(QByteArrayView bytes, const QStringList &lines)
 class Parser
 {
 public:
-    Parser(QString fileName, const PictureFiles &files)
-        : m_fileName(std::move(fileName)), m_files(files)
+    Parser(QString fileName, const PictureFiles &files, CheckedPictures checked = {})
+        : m_fileName(std::move(fileName)), m_files(files), m_checked(std::move(checked))
     {}
 
     void readLine(int line, const QString &text)
@@ -288,6 +288,12 @@ private:
                      .arg(m_last.pairLine));
         }
         m_last.pictureLine = line;
+        if (const auto known = m_checked.constFind(line); known != m_checked.constEnd()) {
+            if (!known->isEmpty()) {
+                fail(m_fileName, line, *known);
+            }
+            return;
+        }
         if (value.isEmpty()) {
             fail(m_fileName, line,
                  QCoreApplication::translate("puzzle", "the picture line names no picture"));
@@ -370,6 +376,7 @@ private:
 
     QString m_fileName;
     const PictureFiles &m_files;
+    CheckedPictures m_checked; // pictures found before, by their lines
     std::vector<Pair> m_pairs;
     // The pair line that a picture line may follow: the last line read, unless it was blank or a
     // comment, was that pair's or its picture's.
@@ -425,7 +432,8 @@ Puzzle ParsePuzzle(QByteArrayView bytes, const QString &fileName, const PictureF
     return {parser.finish(static_cast<int>(text.lines.size())), text.encoding};
 }
 
-std::vector<Problem> FindProblems(QByteArrayView bytes, const PictureFiles &files)
+std::vector<Problem> FindProblems(QByteArrayView bytes, const PictureFiles &files,
+                                  const CheckedPictures &checked)
 {
     const DecodedText text = DecodeText(bytes);
     if (text.badLine > 0) {
@@ -434,7 +442,7 @@ std::vector<Problem> FindProblems(QByteArrayView bytes, const PictureFiles &file
     if (tooLarge(bytes, text.lines)) {
         return {{0, QCoreApplication::translate("puzzle", "is larger than 1 MiB")}};
     }
-    Parser parser{QString(), files};
+    Parser parser{QString(), files, checked};
     std::vector<Problem> problems;
     for (qsizetype line = 0; line < text.lines.size(); ++line) {
         try {

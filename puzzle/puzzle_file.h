@@ -7,6 +7,7 @@
 #include "text_encoding.h"
 
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <functional>
 #include <stdexcept>
@@ -79,12 +80,18 @@ Puzzle ParsePuzzle(QByteArrayView bytes, const QString &fileName, const PictureF
 /// with `letter`.
 QString WrongLetter(const QString &word, const QString &letter, int number);
 
+/// What was found of pictures checked before, by the number of the line that names each: empty
+/// for a picture that PictureOf takes, or why not.
+using CheckedPictures = QHash<int, QString>;
+
 /// Every problem that keeps the bytes from being a puzzle, in the order the reader meets them:
 /// each refused line, then the puzzle's as a whole. When there are as many pair lines as the
 /// answer has letters, each word that does not start with its letter is a problem of its line;
 /// otherwise an answer that the first letters do not spell is a problem of the answer's line.
-/// ParsePuzzle refuses the first of them; none means that it accepts the bytes.
-std::vector<Problem> FindProblems(QByteArrayView bytes, const PictureFiles &files = {});
+/// A picture line in `checked` counts as was found there, and is not read again. ParsePuzzle
+/// refuses the first of them; none means that it accepts the bytes.
+std::vector<Problem> FindProblems(QByteArrayView bytes, const PictureFiles &files = {},
+                                  const CheckedPictures &checked = {});
 
 /// Reads the bytes of the file at `path`: only a regular file, of at most 8 MiB. Throws
 /// PuzzleError for anything else, or when the file cannot be read.

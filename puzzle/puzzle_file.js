@@ -98,9 +98,10 @@ function wrongLetter(word, letter, number) {
 
 // Reads a file line by line; each read either takes the line or throws PuzzleError.
 class Parser {
-  constructor(fileName, files) {
+  constructor(fileName, files, checked) {
     this.fileName = fileName;
     this.files = files; // a Map of the picture files given, by name
+    this.checked = checked; // what was found of pictures before, by their lines
     // The pair line that a picture line may follow: the last line read, unless it was blank or a
     // comment, was that pair's or its picture's. `pair` is none for a pair line that was refused.
     this.last = { pairLine: 0, pictureLine: 0, pair: undefined };
@@ -225,6 +226,13 @@ class Parser {
       this.fail(line, filledIn("втора картина за двойката на ред %1", this.last.pairLine));
     }
     this.last.pictureLine = line;
+    const known = this.checked?.get(line);
+    if (known !== undefined) {
+      if (known !== "") {
+        this.fail(line, known);
+      }
+      return;
+    }
     if (value === "") {
       this.fail(line, "редът не посочва картина");
     }
@@ -316,8 +324,10 @@ async function checkedPuzzle(bytes, fileName, files) {
 }
 
 // Every problem that keeps the bytes from being a puzzle, in the order the reader meets them:
-// each refused line, then the puzzle's as a whole. None means that parsePuzzle accepts them.
-function findProblems(bytes, files) {
+// each refused line, then the puzzle's as a whole. A picture line in `checked` (a Map by line)
+// counts as was found there: "" for a picture that pictureOf takes, or why not; it is not read
+// again. None means that parsePuzzle accepts them.
+function findProblems(bytes, files, checked) {
   const text = decodeText(bytes);
   if (text.badLine > 0) {
     return [{ line: text.badLine, reason: text.problem }];
@@ -325,7 +335,7 @@ function findProblems(bytes, files) {
   if (tooLarge(bytes, text.lines)) {
     return [{ line: 0, reason: "е по-голям от 1 MiB" }];
   }
-  const parser = new Parser("", files);
+  const parser = new Parser("", files, checked);
   const problems = [];
   text.lines.forEach((line, index) => {
     try {
