@@ -55,7 +55,7 @@ struct Reading
     }
 
     // The picture's size as it will be read, upright.
-    QSize upright()
+    QSize upright() const
     {
         QSize size = reader.size();
         if (turned()) {
@@ -78,7 +78,7 @@ struct Reading
         return reader.read();
     }
 
-    bool turned()
+    bool turned() const
     {
         return reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
     }

@@ -31,40 +31,51 @@ function resultContinuations(line) {
   return [...(quoted ? [line.slice(quoted[0].length)] : []), line, ...(sent ? [line.slice(sent[0].length)] : [])];
 }
 
+// The result line that starts with `text`, the last one on line `at` of `lines`, and the last
+// line that it took: as it is, or joined to the lines after it where it was broken: with a space
+// where the break was at one, without where it broke a word, the continuation as
+// resultContinuations gives it, or passing a line over. A joining that checks is taken; where
+// none does, the first that reads.
+function joinedResult(lines, at, text) {
+  let taken = readResult(text);
+  let joinings = [text];
+  let last = at;
+  for (let next = at + 1; !taken && next <= at + resultJoinsAtMost && next < lines.length && !lines[next].includes(resultMarker); ++next) {
+    joinings = joinings.flatMap((joining) => [...resultContinuations(lines[next]).flatMap((rest) => [`${joining} ${rest}`, joining + rest]), joining]);
+    for (const joining of joinings) {
+      const whole = readResult(joining);
+      if (whole && (!taken || (whole.checks && !taken.checks))) {
+        taken = whole;
+      }
+    }
+    if (taken) {
+      last = next;
+    }
+  }
+  return { taken, last };
+}
+
 // Each result line in the pasted text. A line may hold several, each from its marker on; the last
-// one on a line, when it was broken, is joined to the lines after it: with a space where the break
-// was at one, without where it broke a word, the continuation as resultContinuations gives it, or
-// passing a line over. A joining that checks is taken; where none does, the first that reads.
-// `unreadable` counts the markers that begin nothing readable.
+// one on a line may go on over the lines after it. `unreadable` counts the markers that begin
+// nothing readable.
 function foundResults(pasted) {
   const lines = pasted.split(/\r\n|[\r\n\u2028\u2029]/);
   const found = [];
   let unreadable = 0;
   for (let at = 0; at < lines.length; ++at) {
     const starts = lines[at].split(resultMarker).slice(1);
+    let last = at;
     starts.forEach((start, each) => {
       const text = resultMarker + start;
-      let taken = readResult(text);
-      let joinings = [text];
-      const last = each === starts.length - 1;
-      for (let next = at + 1; last && !taken && next <= at + resultJoinsAtMost && next < lines.length && !lines[next].includes(resultMarker); ++next) {
-        joinings = joinings.flatMap((joined) => [...resultContinuations(lines[next]).flatMap((rest) => [`${joined} ${rest}`, joined + rest]), joined]);
-        for (const joined of joinings) {
-          const whole = readResult(joined);
-          if (whole && (!taken || (whole.checks && !taken.checks))) {
-            taken = whole;
-          }
-        }
-        if (taken) {
-          at = next;
-        }
-      }
+      const { taken, last: through } = each === starts.length - 1 ? joinedResult(lines, at, text) : { taken: readResult(text), last: at };
+      last = through;
       if (taken) {
         found.push(taken);
       } else {
         ++unreadable;
       }
     });
+    at = last;
   }
   return { found, unreadable };
 }

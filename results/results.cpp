@@ -100,11 +100,42 @@ QStringList continuations(const QString &line)
     return rests;
 }
 
+// The result line that starts with `text`, the last one on line `at` of `lines`: as it is, or
+// joined to the lines after it where it was broken: with a space where the break was at one,
+// without where it broke a word, the continuation as continuations() gives it, or passing a line
+// over. A joining that checks is taken; where none does, the first that reads. `at` becomes the
+// last line that it took.
+std::optional<Found> joined(const QStringList &lines, qsizetype &at, const QString &text)
+{
+    std::optional<Found> taken = read(text);
+    QStringList joinings{text};
+    for (qsizetype next = at + 1;
+         !taken && next <= at + joinsAtMost && next < lines.size() && !lines[next].contains(marker);
+         ++next) {
+        QStringList longer;
+        for (const QString &joining : std::as_const(joinings)) {
+            for (const QString &rest : continuations(lines[next])) {
+                longer << joining + u' ' + rest << joining + rest;
+            }
+            longer << joining;
+        }
+        joinings = longer;
+        for (const QString &joining : std::as_const(joinings)) {
+            const std::optional<Found> whole = read(joining);
+            if (whole && (!taken || (whole->checks && !taken->checks))) {
+                taken = whole;
+            }
+        }
+        if (taken) {
+            at = next;
+        }
+    }
+    return taken;
+}
+
 // Each result line in the pasted text. A line may hold several, each from its marker on; the last
-// one on a line, when it was broken, is joined to the lines after it: with a space where the break
-// was at one, without where it broke a word, the continuation as continuations() gives it, or
-// passing a line over. A joining that checks is taken; where none does, the first that reads.
-// `unreadable` counts the markers that begin nothing readable.
+// one on a line may go on over the lines after it. `unreadable` counts the markers that begin
+// nothing readable.
 std::vector<Found> found(const QString &pasted, int &unreadable)
 {
     static const QRegularExpression breaks(QStringLiteral("\\r\\n|[\\r\\n\\x{2028}\\x{2029}]"));
@@ -115,30 +146,8 @@ std::vector<Found> found(const QString &pasted, int &unreadable)
         starts.removeFirst();
         for (qsizetype each = 0; each < starts.size(); ++each) {
             const QString text = marker + starts[each];
-            std::optional<Found> taken = read(text);
-            QStringList joinings{text};
-            const bool last = each == starts.size() - 1;
-            for (qsizetype next = at + 1; last && !taken && next <= at + joinsAtMost &&
-                                          next < lines.size() && !lines[next].contains(marker);
-                 ++next) {
-                QStringList longer;
-                for (const QString &joined : std::as_const(joinings)) {
-                    for (const QString &rest : continuations(lines[next])) {
-                        longer << joined + u' ' + rest << joined + rest;
-                    }
-                    longer << joined;
-                }
-                joinings = longer;
-                for (const QString &joined : std::as_const(joinings)) {
-                    const std::optional<Found> whole = read(joined);
-                    if (whole && (!taken || (whole->checks && !taken->checks))) {
-                        taken = whole;
-                    }
-                }
-                if (taken) {
-                    at = next;
-                }
-            }
+            const std::optional<Found> taken =
+                each == starts.size() - 1 ? joined(lines, at, text) : read(text);
             if (taken) {
                 results.push_back(*taken);
             } else {

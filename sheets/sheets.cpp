@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <set>
 #include <variant>
 #include <vector>
@@ -95,7 +96,7 @@ QString html(const std::vector<Part> &parts, const std::set<std::pair<std::size_
             text += *words;
             continue;
         }
-        const Table &cut = std::get<Table>(parts[part]);
+        const auto &cut = std::get<Table>(parts[part]);
         const QString newPage = QStringLiteral(" style='page-break-before: always'");
         const QString onNewPage = QString(cut.start).replace(QStringLiteral("<table"),
                                                              QStringLiteral("<table") + newPage);
@@ -143,6 +144,50 @@ std::pair<double, double> extentOf(const QTextTable &table, int row,
     return {top, bottom};
 }
 
+// Where a table of the sheet must start a new page: before its first row (`row` 0), its title
+// with it, when its first row is on a later page than its title; or before the first row that
+// crosses the end of a page, unless the row is the first on its page, taller than a page. None
+// when the table lies well.
+std::optional<int> breakIn(const QTextDocument &sheet, QTextTable &table, bool titled)
+{
+    const QAbstractTextDocumentLayout &layout = *sheet.documentLayout();
+    const int heading = table.format().headerRowCount();
+    if (table.rows() <= heading) {
+        return std::nullopt;
+    }
+    const QRectF title = layout.blockBoundingRect(sheet.findBlock(table.firstPosition() - 1));
+    if (titled && pageAt(title.bottom() - 1) < pageAt(extentOf(table, heading, layout).first)) {
+        return 0;
+    }
+    int pageBefore = pageAt(layout.frameBoundingRect(&table).top());
+    for (int row = heading; row < table.rows(); ++row) {
+        const auto [top, bottom] = extentOf(table, row, layout);
+        if (pageAt(top) != pageAt(bottom) && pageAt(top) == pageBefore) {
+            return row - heading;
+        }
+        pageBefore = pageAt(bottom);
+    }
+    return std::nullopt;
+}
+
+// Each table as the sheet shows it, cut before `breaks`: its part, and the part's first row in it.
+std::vector<std::pair<std::size_t, int>>
+tablesOf(const std::vector<Part> &parts, const std::set<std::pair<std::size_t, int>> &breaks)
+{
+    std::vector<std::pair<std::size_t, int>> shown;
+    for (std::size_t part = 0; part < parts.size(); ++part) {
+        if (std::holds_alternative<Table>(parts[part])) {
+            shown.emplace_back(part, 0);
+            for (const auto &[cutPart, row] : breaks) {
+                if (cutPart == part && row > 0) {
+                    shown.emplace_back(part, row);
+                }
+            }
+        }
+    }
+    return shown;
+}
+
 // Lays `parts` out on A4 pages. A table row that would cross the end of a page (a tall picture,
 // an explanation of several lines) goes to the next page whole, and its table on under its
 // heading; a row that is taller than a page stays where it is.
@@ -155,42 +200,18 @@ void paginate(QTextDocument &sheet, const std::vector<Part> &parts)
         QTextFrameFormat page = sheet.rootFrame()->frameFormat();
         page.setMargin(margin);
         sheet.rootFrame()->setFrameFormat(page);
-        const QAbstractTextDocumentLayout &layout = *sheet.documentLayout();
-        // Each table as it stands in the sheet: its part, and the part's first row in it.
-        std::vector<std::pair<std::size_t, int>> shown;
-        for (std::size_t part = 0; part < parts.size(); ++part) {
-            if (std::holds_alternative<Table>(parts[part])) {
-                shown.emplace_back(part, 0);
-                for (const auto &[cutPart, row] : breaks) {
-                    if (cutPart == part && row > 0) {
-                        shown.emplace_back(part, row);
-                    }
-                }
-            }
-        }
+        const std::vector<std::pair<std::size_t, int>> shown = tablesOf(parts, breaks);
         moved = false;
         std::size_t each = 0;
         for (QTextFrame *frame : sheet.rootFrame()->childFrames()) {
-            const auto *cut = qobject_cast<QTextTable *>(frame);
+            auto *cut = qobject_cast<QTextTable *>(frame);
             if (cut == nullptr || each >= shown.size() || moved) {
                 continue;
             }
             const auto [part, first] = shown[each++];
-            const int heading = cut->format().headerRowCount();
-            // A section's title stays with the table's first row, wherever the layout put it.
-            const QRectF before =
-                layout.blockBoundingRect(sheet.findBlock(frame->firstPosition() - 1));
-            if (first == 0 && !std::get<Table>(parts[part]).title.isEmpty() &&
-                cut->rows() > heading &&
-                pageAt(before.bottom() - 1) < pageAt(extentOf(*cut, heading, layout).first)) {
-                moved = breaks.insert({part, 0}).second;
-            }
-            int pageBefore = pageAt(layout.frameBoundingRect(frame).top());
-            for (int row = heading; row < cut->rows() && !moved; ++row) {
-                const auto [top, bottom] = extentOf(*cut, row, layout);
-                moved = pageAt(top) != pageAt(bottom) && pageAt(top) == pageBefore &&
-                        breaks.insert({part, first + row - heading}).second;
-                pageBefore = pageAt(bottom);
+            const bool titled = first == 0 && !std::get<Table>(parts[part]).title.isEmpty();
+            if (const std::optional<int> row = breakIn(sheet, *cut, titled)) {
+                moved = breaks.insert({part, first + *row}).second;
             }
         }
     }
