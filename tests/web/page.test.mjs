@@ -126,25 +126,34 @@ test("axe-core finds no WCAG 2.1 AA violation, before a game and during it", asy
 test("shows a puzzle's pictures from inside itself, the chosen one large, and plays it to its end", async () => {
   acronym(["--html-editor", join(folder, "editor.html")]);
   const drawing = await open(join(folder, "editor.html"));
-  const pictures = await drawnIn(drawing.tab, { "ram.jpg": { draw: "jpeg" }, "coin.png": { draw: "png" }, "rider.webp": { draw: "webp" } });
+  const pictures = await drawnIn(drawing.tab, { "ram.jpg": { draw: "jpeg", turned: 6 }, "coin.png": { draw: "png" }, "rider.webp": { draw: "webp" } });
   await drawing.tab.close();
   for (const [name, bytes] of Object.entries(pictures)) writeFileSync(join(folder, name), bytes);
   const puzzle = join(folder, "pictures.acronym");
-  writeFileSync(puzzle, "таран = стенобойна машина\nкартина: ram.jpg\nмонета = пари от метал\nкартина: coin.png\nконник = релефът от Мадара\nкартина: rider.webp\n");
+  writeFileSync(puzzle, "таран = стенобойна машина\nкартина: ram.jpg\nмонета = пари от метал\nкартина: coin.png\nконник = релефът от Мадара\nкартина: rider.webp\nщит = защита в бой\n");
   const { tab, trouble } = await open(pageOf(puzzle, "pictures.html"));
   assertSealed(readFileSync(join(folder, "pictures.html"), "utf8"));
   const thumbs = await tab.$$eval("#explanations img", (images) => images.map((image) => [image.alt, image.complete && image.naturalWidth]));
-  assert.deepEqual(thumbs, [["", 320], ["", 320], ["", 320]]);
+  assert.deepEqual(thumbs, [["", 320], ["", 320], ["", 200]]);
+  // Every text starts in one column: after a picture, a photo taken turned, or none.
+  const starts = await tab.$$eval("#explanations [role=option]", (rows) =>
+    rows.map((row) => {
+      const text = document.createRange();
+      text.selectNodeContents(row.lastChild);
+      return Math.round(text.getBoundingClientRect().left);
+    }),
+  );
+  assert.equal(new Set(starts).size, 1, `${starts}`);
   await mouse.select(tab, "explanations", "релефът от Мадара");
   const large = await tab.$eval("#picture-image", (image) => [image.naturalWidth, Math.max(image.getBoundingClientRect().width, image.getBoundingClientRect().height)]);
   assert.ok(large[0] === 320 && large[1] >= 200, `the chosen picture: ${large}`);
   await tab.screenshot({ path: join(folder, "pictures.png") });
-  for (const [word, explanation] of [["конник", "релефът от Мадара"], ["монета", "пари от метал"], ["таран", "стенобойна машина"]]) {
+  for (const [word, explanation] of [["конник", "релефът от Мадара"], ["монета", "пари от метал"], ["таран", "стенобойна машина"], ["щит", "защита в бой"]]) {
     await mouse.select(tab, "words", word);
     await mouse.select(tab, "explanations", explanation);
     await mouse.press(tab, "choose");
   }
-  assert.equal(await tab.$eval("#done-text", (end) => end.textContent), "Браво! Акронимът е готов: «тмк».\nГрешни опити: 0.");
+  assert.equal(await tab.$eval("#done-text", (end) => end.textContent), "Браво! Акронимът е готов: «тмкщ».\nГрешни опити: 0.");
   await mouse.closeEnd(tab);
   assert.deepEqual([await violations(tab), trouble], [[], []]);
   // On a phone, the chosen picture and «Избрах» are in sight where the learner chose.
