@@ -44,12 +44,13 @@ bool endsWhole(QByteArrayView bytes, const QByteArray &format)
     return qFromLittleEndian<quint32>(bytes.data() + 4) + 8 == quint64(bytes.size());
 }
 
-// A reader of the bytes, which it does not copy: they must outlive it.
+// A reader of the bytes, which it does not copy: they must outlive it. It is told their format,
+// so that no other reader is tried (and loaded) first.
 struct Reading
 {
-    explicit Reading(QByteArrayView bytes, const QByteArray &format = {})
+    explicit Reading(QByteArrayView bytes)
         : data(QByteArray::fromRawData(bytes.data(), bytes.size())), buffer(&data),
-          reader(&buffer, format)
+          reader(&buffer, PictureFormat(bytes))
     {
         reader.setAutoTransform(true);
     }
@@ -99,7 +100,7 @@ std::variant<board::Picture, QString> PictureOf(QByteArrayView bytes)
     if (format.isEmpty()) {
         return QCoreApplication::translate("puzzle", "the picture is not a JPEG, PNG or WebP file");
     }
-    Reading reading(bytes, format);
+    Reading reading(bytes);
     const QSize size = reading.reader.size();
     if (size.width() > maxPictureSide || size.height() > maxPictureSide) {
         return QCoreApplication::translate("puzzle",

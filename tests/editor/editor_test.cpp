@@ -328,8 +328,8 @@ void EditorTest::listsTheReadersProblems_data()
                        "задачата трябва да има поне 2 двойки, а тази има 1"};
     QTest::addRow("a cut picture, and an address that holds no picture")
         << checks::WithDataAddresses(
-               "Ток = а\nкартина: @data:cut.jpg@\nОм = б\nкартина: data:image/png,x",
-               checks::FilesOf({{"cut.jpg", QJsonObject{{"draw", "jpeg"}, {"cut", true}}}}))
+               "Ток = а\nкартина: @data:cut.png@\nОм = б\nкартина: data:image/png,x",
+               checks::FilesOf({{"cut.png", QJsonObject{{"draw", "png"}, {"cut", true}}}}))
         << QStringList{"Ред 1: картината не може да се прочете цяла",
                        "Ред 2: адресът «data:» не съдържа байтове в base64"};
 }
