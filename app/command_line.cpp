@@ -3,6 +3,7 @@
 
 #include "command_line.h"
 
+#include "build_settings.h"
 #include "content.h"
 
 #include <QCommandLineParser>
@@ -66,6 +67,32 @@ struct CommandLine
             "acronym", "Write the puzzle editor as one web page that makes puzzles in any browser, "
                        "offline, into PAGE, then exit. Needs no display."),
         QCoreApplication::translate("acronym", "PAGE")};
+    QCommandLineOption htmlPlayer{
+        QStringLiteral("html-player"),
+        QCoreApplication::translate(
+            "acronym", "Write the player as one web page into PAGE, then exit: it plays the puzzle "
+                       "that a link carries after its '#', or the built-in one. Needs no "
+                       "display."),
+        QCoreApplication::translate("acronym", "PAGE")};
+    QCommandLineOption link{
+        QStringLiteral("link"),
+        QCoreApplication::translate(
+            "acronym", "Print the link that plays the puzzle on any phone or computer: the "
+                       "player's address with the puzzle packed after its '#'. Pictures stay "
+                       "out of links.")};
+    QCommandLineOption qr{
+        QStringLiteral("qr"),
+        QCoreApplication::translate(
+            "acronym", "Write the link's QR code into OUT: an SVG drawing when OUT ends in .svg, "
+                       "otherwise a PNG picture."),
+        QCoreApplication::translate("acronym", "OUT")};
+    QCommandLineOption player{
+        QStringLiteral("player"),
+        QCoreApplication::translate(
+            "acronym", "With --link or --qr, the address of the player's page that the link "
+                       "leads to, instead of %1.")
+            .arg(QString::fromUtf8(build::playerAddress)),
+        QCoreApplication::translate("acronym", "URL")};
     QCommandLineOption edit{
         QStringLiteral("edit"),
         QCoreApplication::translate("acronym",
@@ -100,6 +127,10 @@ struct CommandLine
         parser.addOption(html);
         parser.addOption(scorm);
         parser.addOption(htmlEditor);
+        parser.addOption(htmlPlayer);
+        parser.addOption(link);
+        parser.addOption(qr);
+        parser.addOption(player);
         parser.addOption(edit);
         parser.addOption(check);
         parser.addOption(results);
@@ -121,11 +152,15 @@ struct CommandLine
     // The worksheet, the answer key and the web pages are written without a window.
     bool writesFiles() const
     {
-        return writesSheets() || parser.isSet(html) || parser.isSet(scorm) || writesEditor();
+        return writesSheets() || parser.isSet(html) || parser.isSet(scorm) || writesEditor() ||
+               parser.isSet(link) || parser.isSet(qr);
     }
-    // The sheets need fonts, and so a GUI application; the pages are text.
-    bool writesSheets() const { return parser.isSet(worksheet) || parser.isSet(answers); }
-    bool writesEditor() const { return parser.isSet(htmlEditor); }
+    // The sheets need fonts, and a QR code's picture a GUI application; the pages are text.
+    bool writesSheets() const
+    {
+        return parser.isSet(worksheet) || parser.isSet(answers) || parser.isSet(qr);
+    }
+    bool writesEditor() const { return parser.isSet(htmlEditor) || parser.isSet(htmlPlayer); }
 };
 
 Mode modeOf(const CommandLine &line, bool understood)
@@ -190,6 +225,10 @@ Request ReadRequest(const QStringList &arguments, Mode mode)
     request.html = valueOf(parser, line.html);
     request.scorm = valueOf(parser, line.scorm);
     request.htmlEditor = valueOf(parser, line.htmlEditor);
+    request.htmlPlayer = valueOf(parser, line.htmlPlayer);
+    request.link = parser.isSet(line.link);
+    request.qr = valueOf(parser, line.qr);
+    request.player = valueOf(parser, line.player);
     return request;
 }
 

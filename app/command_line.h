@@ -45,6 +45,10 @@ struct Request
     std::optional<QString> html;
     std::optional<QString> scorm;
     std::optional<QString> htmlEditor;
+    std::optional<QString> htmlPlayer;
+    bool link = false;             // --link: print the puzzle's link
+    std::optional<QString> qr;     // --qr: write its QR code
+    std::optional<QString> player; // --player: the address that the link leads to
 };
 
 /// The first reading, before the application object exists: only the mode, which decides it.

@@ -3,7 +3,10 @@
 
 #include "outputs.h"
 
+#include "build_settings.h"
 #include "puzzle_file.h"
+#include "puzzle_link.h"
+#include "qr_code.h"
 #include "results.h"
 #include "scorm_package.h"
 #include "sheets.h"
@@ -164,6 +167,33 @@ int WriteFiles(const board::Exercise &exercise, const Request &request)
     }
     if (request.htmlEditor) {
         if (const QString error = web::WriteEditorPage(*request.htmlEditor); !error.isEmpty()) {
+            return Fail(error);
+        }
+    }
+    if (request.link || request.qr) {
+        const QString link =
+            web::PuzzleLink(request.player.value_or(QString::fromUtf8(build::playerAddress)),
+                            web::LinkText(exercise));
+        if (web::HasPictures(exercise)) {
+            std::fprintf(stderr, "acronym: %s\n",
+                         qUtf8Printable(QCoreApplication::translate(
+                             "acronym", "Pictures stay out of the link: for them, send the file "
+                                        "or the page.")));
+        }
+        if (request.link) {
+            std::printf("%s\n", qUtf8Printable(link));
+            std::fflush(stdout);
+        }
+        if (request.qr) {
+            if (const QString error = web::WriteQrCode(link, *request.qr); !error.isEmpty()) {
+                return Fail(error);
+            }
+        }
+    }
+    if (request.htmlPlayer) {
+        if (const QString error =
+                web::WritePlayerPage(board::BuiltInExercise(), *request.htmlPlayer);
+            !error.isEmpty()) {
             return Fail(error);
         }
     }

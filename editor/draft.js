@@ -304,6 +304,21 @@ function problemsOf(draft) {
   return found.sort((left, right) => order(left.where) - order(right.where)).map((problem) => named(problem.where, problem.reason));
 }
 
+// The draft of an exercise: its rows in the answer's order, with their pictures.
+function draftOf(exercise) {
+  const { rows } = exercise;
+  const draft = { ...emptyDraft(), title: exercise.title, answer: exercise.answer, instructions: [...exercise.instructions], rows: rows.words.map(() => emptyRow()) };
+  rows.words.forEach((word, row) => {
+    draft.rows[Number.parseInt(rows.wordKeys[row], 10)].word = trimmed(word);
+    const explained = draft.rows[Number.parseInt(rows.explanationKeys[row], 10)];
+    explained.explanation = rows.explanations[row];
+    if (exercise.pictures?.[row]?.bytes.length) {
+      Object.assign(explained, { picture: dataAddress(exercise.pictures[row]), checked: "" });
+    }
+  });
+  return draft;
+}
+
 // The draft with each picture that names one of `files` (a Map of bytes by name), when
 // fittedPicture takes it, as a data: address; the others as they were.
 async function withPicturesRead(draft, files) {

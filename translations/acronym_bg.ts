@@ -388,6 +388,30 @@
         <source>%1 lines beginning with «Резултат:» could not be read</source>
         <translation>%1 реда «Резултат:» не можаха да се прочетат</translation>
     </message>
+    <message>
+        <source>Write the player as one web page into PAGE, then exit: it plays the puzzle that a link carries after its &apos;#&apos;, or the built-in one. Needs no display.</source>
+        <translation>Записва играча като една уеб страница в PAGE и спира: той играе пъзела, който връзката носи след своето «#», или вградения. Не се нуждае от екран.</translation>
+    </message>
+    <message>
+        <source>Print the link that plays the puzzle on any phone or computer: the player&apos;s address with the puzzle packed after its &apos;#&apos;. Pictures stay out of links.</source>
+        <translation>Отпечатва връзката, с която пъзелът се играе на всеки телефон или компютър: адреса на играча с пъзела, опакован след «#». Картините не влизат във връзките.</translation>
+    </message>
+    <message>
+        <source>Write the link&apos;s QR code into OUT: an SVG drawing when OUT ends in .svg, otherwise a PNG picture.</source>
+        <translation>Записва QR кода на връзката в OUT: рисунка SVG, когато OUT завършва на .svg, иначе картина PNG.</translation>
+    </message>
+    <message>
+        <source>With --link or --qr, the address of the player&apos;s page that the link leads to, instead of %1.</source>
+        <translation>С --link или --qr: адресът на страницата на играча, към която води връзката, вместо %1.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Pictures stay out of the link: for them, send the file or the page.</source>
+        <translation>Картините не влизат във връзката. За тях изпратете файла или страницата.</translation>
+    </message>
 </context>
 <context>
     <name>editor</name>
@@ -571,6 +595,14 @@
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
         <translation>«%1» не може да се запише: %2</translation>
+    </message>
+    <message>
+        <source>the link is %1 characters long, and a QR code holds at most 2953: shorter instructions and explanations make it shorter</source>
+        <translation>връзката е дълга %1 знака, а QR кодът побира най-много 2953: по-кратки указания и пояснения я скъсяват</translation>
+    </message>
+    <message>
+        <source>no QR code: %1</source>
+        <translation>няма QR код: %1</translation>
     </message>
 </context>
 </TS>

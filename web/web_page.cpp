@@ -4,6 +4,8 @@
 #include "web_page.h"
 
 #include "page_parts.h"
+#include "puzzle_file.h"
+#include "puzzle_link.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -87,8 +89,8 @@ QString EditorPage()
             {QStringLiteral("puzzle/text_encoding.js"), QStringLiteral("puzzle/pictures.js"),
              QStringLiteral("puzzle/puzzle_file.js"), QStringLiteral("editor/draft.js"),
              QStringLiteral("web/web_page.js"), QStringLiteral("web/scorm_package.js"),
-             QStringLiteral("sheets/sheets.js"), QStringLiteral("results/result_table.js"),
-             QStringLiteral("editor/editor_window.js")});
+             QStringLiteral("web/puzzle_link.js"), QStringLiteral("sheets/sheets.js"),
+             QStringLiteral("results/result_table.js"), QStringLiteral("editor/editor_window.js")});
     // The game's pieces leave its style and script to the page, which has them at the start of
     // its own, and say how long they are.
     const QJsonObject pieces{
@@ -109,6 +111,35 @@ QString EditorPage()
         .join(QString());
 }
 
+QString PlayerPage(const board::Exercise &builtIn)
+{
+    // The game's page, which carries the built-in puzzle as a link's fragment of its own, and
+    // says what is wrong with a link before all else.
+    const QString page =
+        parts::resource(QStringLiteral("web/page.html"))
+            .replace(QStringLiteral("<body>\n"),
+                     QStringLiteral("<body>\n<p id=\"link-problem\" class=\"link-problem\" "
+                                    "role=\"alert\" hidden></p>\n"))
+            .replace(QStringLiteral("id=\"exercise\">@EXERCISE@"),
+                     QStringLiteral("id=\"built-in\">@LINK@"));
+    const QString style =
+        parts::resources({QStringLiteral("web/page.css"), QStringLiteral("web/player.css")});
+    const QString script =
+        parts::resources(gameScripts) +
+        parts::resources(
+            {QStringLiteral("puzzle/text_encoding.js"), QStringLiteral("puzzle/pictures.js"),
+             QStringLiteral("puzzle/puzzle_file.js"), QStringLiteral("web/web_page.js"),
+             QStringLiteral("web/puzzle_link.js"), QStringLiteral("web/player.js")});
+    const QString link = PuzzleLink({}, LinkText(builtIn));
+    return parts::filled(parts::piecesOf(page),
+                         {{QStringLiteral("POLICY"), policy(script, style)},
+                          {QStringLiteral("STYLE"), style},
+                          {QStringLiteral("SCRIPT"), script},
+                          {QStringLiteral("TITLE"), QString::fromUtf8(puzzle::defaultTitle)},
+                          {QStringLiteral("LINK"), link.sliced(1)}})
+        .join(QString());
+}
+
 QString WriteWebPage(const board::Exercise &exercise, const QString &path)
 {
     return written(WebPage(exercise), path);
@@ -117,6 +148,11 @@ QString WriteWebPage(const board::Exercise &exercise, const QString &path)
 QString WriteEditorPage(const QString &path)
 {
     return written(EditorPage(), path);
+}
+
+QString WritePlayerPage(const board::Exercise &builtIn, const QString &path)
+{
+    return written(PlayerPage(builtIn), path);
 }
 
 } // namespace web

@@ -22,10 +22,18 @@ QString WebPage(const board::Exercise &exercise);
 /// made in the browser's storage and sends nothing anywhere.
 QString EditorPage();
 
+/// The player's page: the game's page, which plays the puzzle that a link carries after its '#'
+/// (PuzzleLink), read by the reader's rules in the page; without one, it plays `builtIn`'s. A
+/// link that cannot be played is said, and nothing else is shown. It loads nothing, as the game's
+/// page does.
+QString PlayerPage(const board::Exercise &builtIn);
+
 /// Writes WebPage(exercise) as UTF-8 to `path`, whole or not at all. Returns what went wrong, or an
 /// empty string.
 QString WriteWebPage(const board::Exercise &exercise, const QString &path);
 /// The same for EditorPage().
 QString WriteEditorPage(const QString &path);
+/// The same for PlayerPage(builtIn).
+QString WritePlayerPage(const board::Exercise &builtIn, const QString &path);
 
 } // namespace web

@@ -4,7 +4,7 @@
 # Fails when docs/ does not hold the pages that the program writes today:
 #   cmake -DPROGRAM=... -DDOCS=folder -DWORK=folder -P compare_docs.cmake
 
-foreach(page IN ITEMS "index.html;--html" "editor.html;--html-editor")
+foreach(page IN ITEMS "index.html;--html" "editor.html;--html-editor" "player.html;--html-player")
     list(GET page 0 name)
     list(GET page 1 option)
     execute_process(COMMAND "${PROGRAM}" ${option} "${WORK}/${name}" RESULT_VARIABLE status)
