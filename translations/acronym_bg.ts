@@ -213,6 +213,21 @@
     </message>
 </context>
 <context>
+    <name>LinkDialog</name>
+    <message>
+        <source>Save the QR code</source>
+        <translation>Запази QR кода</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png)</source>
+        <translation>Картини (*.png)</translation>
+    </message>
+    <message>
+        <source>Drawings (*.svg)</source>
+        <translation>Рисунки (*.svg)</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>The program stops because of an error:</source>

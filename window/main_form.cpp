@@ -7,6 +7,7 @@
 #include "build_settings.h"
 #include "flat_button.h"
 #include "hamburger.xpm"
+#include "link_dialog.h"
 #include "list_box.h"
 #include "pictures.h"
 #include "puzzle_file.h"
@@ -280,6 +281,10 @@ MainForm::MainForm(QWidget *parent)
                [this] { print(false); });
     addCommand(QStringLiteral("Печатай отговорите…"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] { print(true); });
+    addCommand(QStringLiteral("Връзка и QR код…"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
+        LinkDialog dialog(m_exercise, this);
+        dialog.exec();
+    });
     addCommand(QStringLiteral("Резултати…"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] {
         ResultsDialog dialog(this);
         dialog.exec();

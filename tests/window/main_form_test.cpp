@@ -6,6 +6,7 @@
 #include "drawn_pictures.h"
 #include "flat_button.h"
 #include "invariants.h"
+#include "link_dialog.h"
 #include "list_box.h"
 #include "main_form.h"
 #include "puzzle_file.h"
@@ -34,6 +35,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -115,6 +117,7 @@ private slots:
     void scrollsTheFilledSlotIntoSight();
     void endsTheGameWithAMessage();
     void sendsTheResultLine();
+    void sharesTheLink();
     void printsFromTheWindow_data();
     void printsFromTheWindow();
     void playsTheSharedGames_data();
@@ -1045,6 +1048,49 @@ void MainFormTest::sendsTheResultLine()
     }));
 }
 
+// «Връзка и QR код…» (Ctrl+L) copies the link to the player's address that it remembers, and
+// saves a QR code that reads as the link.
+void MainFormTest::sharesTheLink()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().setValue(QStringLiteral("link/player"),
+                         QStringLiteral("https://example.org/p.html"));
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("code.png"));
+    m_closer.disconnect();
+    QStringList shown;
+    connect(&m_closer, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+            auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
+        } else if (auto *dialog = qobject_cast<LinkDialog *>(modal); dialog && shown.isEmpty()) {
+            shown << dialog->findChild<QPlainTextEdit *>()->toPlainText();
+            // Copied now; saved once this answer is over, so that it answers the file dialog too.
+            for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+                if (button->text().startsWith(QStringLiteral("Копирай"))) {
+                    button->click();
+                } else if (button->text().startsWith(QStringLiteral("Запази"))) {
+                    QMetaObject::invokeMethod(button, &QPushButton::click, Qt::QueuedConnection);
+                }
+            }
+        } else if (dialog != nullptr && QFile::exists(path)) {
+            dialog->reject();
+        }
+    });
+    QTest::keyClick(m_form.get(), Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].startsWith(QStringLiteral("https://example.org/p.html#1.")),
+             qPrintable(shown[0]));
+    QCOMPARE(QGuiApplication::clipboard()->text(), shown[0]);
+    QProcess reader;
+    reader.start(QStringLiteral("zbarimg"),
+                 {QStringLiteral("--quiet"), QStringLiteral("--raw"), path});
+    QVERIFY2(reader.waitForFinished(), "zbarimg is missing: scripts/setup installs zbar-tools");
+    QCOMPARE(QString::fromUtf8(reader.readAllStandardOutput()), shown[0] + u'\n');
+}
+
 void MainFormTest::printsFromTheWindow_data()
 {
     QTest::addColumn<int>("modifiers"); // with Ctrl+P
@@ -1183,10 +1229,11 @@ void MainFormTest::opensTheMenu()
     for (const QAction *action : menu->actions()) {
         entries << action->text() + u'\t' + action->shortcut().toString();
     }
-    QCOMPARE(entries, QStringList({"Нов пъзел…\tCtrl+N", "Отвори…\tCtrl+O",
-                                   "Промени пъзела…\tCtrl+E", "Запази като уеб страница…\tCtrl+S",
-                                   "Запази за Moodle (SCORM)…\t", "Печатай работния лист…\tCtrl+P",
-                                   "Печатай отговорите…\tCtrl+Shift+P", "Резултати…\tCtrl+R"}));
+    QCOMPARE(entries,
+             QStringList({"Нов пъзел…\tCtrl+N", "Отвори…\tCtrl+O", "Промени пъзела…\tCtrl+E",
+                          "Запази като уеб страница…\tCtrl+S", "Запази за Moodle (SCORM)…\t",
+                          "Печатай работния лист…\tCtrl+P", "Печатай отговорите…\tCtrl+Shift+P",
+                          "Връзка и QR код…\tCtrl+L", "Резултати…\tCtrl+R"}));
 
     const QTemporaryDir folder;
     const QString path = folder.filePath("chosen." + QFileInfo(offered).suffix());
