@@ -5,6 +5,7 @@
 
 #include "command_line.h"
 #include "editor_window.h"
+#include "link_dialog.h"
 #include "main_form.h"
 
 #include <QApplication>
@@ -61,6 +62,11 @@ EditorWindow *openEditor()
     auto *editor = new EditorWindow;
     auto *game = new QPointer<MainForm>;
     QObject::connect(editor, &QObject::destroyed, editor, [game] { delete game; });
+    QObject::connect(editor, &EditorWindow::linkAsked, editor,
+                     [editor](const board::Exercise &exercise) {
+                         LinkDialog dialog(exercise, editor);
+                         dialog.exec();
+                     });
     QObject::connect(editor, &EditorWindow::playAsked, editor,
                      [game](const board::Exercise &exercise) {
                          if (game->isNull()) {

@@ -177,6 +177,9 @@ EditorWindow::EditorWindow(QWidget *parent) : QMainWindow(parent)
     file->addAction(
         command(tr("Save &as…"), {Qt::CTRL | Qt::SHIFT | Qt::Key_S}, [this] { this->save(true); }));
     file->addAction(play);
+    file->addAction(command(tr("&Link and QR code…"), {Qt::CTRL | Qt::Key_L}, [this] {
+        withPuzzle([this](const board::Exercise &exercise) { emit linkAsked(exercise); });
+    }));
     file->addSeparator();
     file->addAction(command(tr("&Close"), {Qt::CTRL | Qt::Key_W}, [this] { close(); }));
 
@@ -606,16 +609,24 @@ void EditorWindow::chooseFile()
 
 void EditorWindow::play()
 {
+    withPuzzle([this](const board::Exercise &exercise) { emit playAsked(exercise); });
+}
+
+void EditorWindow::withPuzzle(const std::function<void(const board::Exercise &)> &use)
+{
+    board::Exercise exercise;
     try {
-        puzzle::Puzzle puzzle = puzzle::ParsePuzzle(
-            editor::DraftText(m_draft), m_path.isEmpty() ? tr("New puzzle") : m_path, m_files);
-        puzzle.exercise.path = m_path.toStdString();
-        emit playAsked(puzzle.exercise);
+        exercise = puzzle::ParsePuzzle(editor::DraftText(m_draft),
+                                       m_path.isEmpty() ? tr("New puzzle") : m_path, m_files)
+                       .exercise;
     } catch (const puzzle::PuzzleError &) {
         tell(this, QMessageBox::Information,
              tr("The puzzle cannot be played yet:") + u'\n' +
                  editor::Problems(m_draft, m_files).join(u'\n'));
+        return;
     }
+    exercise.path = m_path.toStdString();
+    use(exercise);
 }
 
 void EditorWindow::closeEvent(QCloseEvent *event)

@@ -41,6 +41,8 @@ public:
 signals:
     /// «Играй»: the puzzle as it stands, which the reader accepts.
     void playAsked(const board::Exercise &exercise);
+    /// «Връзка и QR код»: the same puzzle, to share by a link.
+    void linkAsked(const board::Exercise &exercise);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -79,6 +81,8 @@ private:
     void newPuzzle();
     void chooseFile();
     void play();
+    // Runs `use` with the puzzle as the game plays it, or says why there is none yet.
+    void withPuzzle(const std::function<void(const board::Exercise &)> &use);
     void step(bool back);
     QAction *command(const QString &text, const QList<QKeySequence> &shortcuts,
                      const std::function<void()> &slot);

@@ -211,6 +211,10 @@
         <source>&quot;%1&quot; cannot be a picture: %2</source>
         <translation>«%1» не може да е картина: %2</translation>
     </message>
+    <message>
+        <source>&amp;Link and QR code…</source>
+        <translation>&amp;Връзка и QR код…</translation>
+    </message>
 </context>
 <context>
     <name>LinkDialog</name>

@@ -432,10 +432,10 @@ void EditorTest::showsEveryCommandWithItsKeys()
         }
     }
     QCOMPARE(menus, QStringList({"&Файл:", "Нов Ctrl+N", "Отвори… Ctrl+O", "Запази Ctrl+S",
-                                 "Запази като… Ctrl+Shift+S", "Играй F5", "Затвори Ctrl+W",
-                                 "&Редактиране:", "Отмени Ctrl+Z", "Върни Ctrl+Shift+Z",
-                                 "Ре&дове:", "Добави Alt+Ins", "Премахни Alt+Del", "Нагоре Alt+Up",
-                                 "Надолу Alt+Down"}));
+                                 "Запази като… Ctrl+Shift+S", "Играй F5", "Връзка и QR код… Ctrl+L",
+                                 "Затвори Ctrl+W", "&Редактиране:", "Отмени Ctrl+Z",
+                                 "Върни Ctrl+Shift+Z", "Ре&дове:", "Добави Alt+Ins",
+                                 "Премахни Alt+Del", "Нагоре Alt+Up", "Надолу Alt+Down"}));
     const auto *more = window.findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
     QVERIFY(more == nullptr || !more->isVisible());
 }
