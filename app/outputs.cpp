@@ -166,7 +166,10 @@ int WriteFiles(const board::Exercise &exercise, const Request &request)
         }
     }
     if (request.htmlEditor) {
-        if (const QString error = web::WriteEditorPage(*request.htmlEditor); !error.isEmpty()) {
+        if (const QString error = web::WriteEditorPage(
+                request.player.value_or(QString::fromUtf8(build::playerAddress)),
+                *request.htmlEditor);
+            !error.isEmpty()) {
             return Fail(error);
         }
     }

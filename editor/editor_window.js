@@ -15,6 +15,25 @@
 const storageKey = "acronym.editor.1";
 const keptPicture = "picture:"; // before a picture's id, as IndexedDB keeps it
 
+// Where the address of a player that the teacher gave is kept.
+const playerKey = "acronym.player.1";
+
+// The QR code (Debian's qrcode-generator) that holds the whole of `text`, at the highest level of
+// error correction that lets it fit; none when it is too long for any.
+function qrCodeOf(text) {
+  for (const level of ["H", "Q", "M", "L"]) {
+    try {
+      const code = qrcode(0, level);
+      code.addData(text, "Byte");
+      code.make();
+      return code;
+    } catch {
+      // Too long at this level: a lower one holds more.
+    }
+  }
+  return null;
+}
+
 // A phone's photo is a few MiB; what is far larger is no photo that a puzzle needs.
 const maxChosenBytes = 64 * 1024 * 1024;
 
@@ -133,6 +152,10 @@ class EditorWindow {
       undo: () => this.step(true),
       redo: () => this.step(false),
       back: () => this.stopPlaying(),
+      "share-open": () => this.withPuzzle((exercise) => this.share(exercise)),
+      "share-back": () => this.showView("editor", "share-open"),
+      "copy-link": () => this.copyLink(),
+      "save-qr": () => this.saveCode(),
       "results-open": () => this.showResults(true),
       "results-back": () => this.showResults(false),
       "save-csv": () => download("резултати.csv", resultCsv(resultTable(byId("pasted").value).rows), "text/csv;charset=utf-8"),
@@ -141,6 +164,7 @@ class EditorWindow {
     heading.append(...resultHeading.map((name) => element("th", name, { scope: "col" })));
     byId("result-table").tHead.replaceChildren(heading);
     byId("pasted").addEventListener("input", () => this.showResultTable());
+    byId("player-address").addEventListener("input", () => this.showLink());
     for (const [id, command] of Object.entries(commands)) {
       byId(id).addEventListener("click", command);
     }
@@ -538,6 +562,79 @@ class EditorWindow {
     use(parsePuzzle(new TextEncoder().encode(draftText(this.draft)), this.fileName).exercise);
   }
 
+  // Shows one of the page's views, and gives the focus to `focused` in it.
+  showView(shown, focused) {
+    for (const view of ["editor", "share", "results"]) {
+      document.getElementById(view).hidden = view !== shown;
+    }
+    document.getElementById(focused).focus();
+  }
+
+  // «Връзка и QR код»: the link to the player's page that carries the puzzle as it stands, and
+  // its QR code. Served over HTTP, the page's own player is the player; a teacher's address is
+  // kept in this browser.
+  share(exercise) {
+    this.linked = linkText(exercise);
+    let player = null;
+    try {
+      player = localStorage.getItem(playerKey);
+    } catch {
+      player = null;
+    }
+    const beside = /^https?:$/.test(location.protocol) ? new URL("player.html", location.href).href : JSON.parse(document.getElementById("page-pieces").textContent).player;
+    document.getElementById("player-address").value = player ?? beside;
+    document.getElementById("share-pictures").hidden = !hasPictures(exercise);
+    this.showView("share", "copy-link");
+    this.showLink();
+  }
+
+  async showLink() {
+    const player = trimmed(document.getElementById("player-address").value);
+    try {
+      localStorage.setItem(playerKey, player);
+    } catch {
+      // A browser that keeps nothing asks again next time.
+    }
+    const link = await puzzleLink(player, this.linked);
+    document.getElementById("share-link").value = link;
+    document.getElementById("link-said").textContent = "";
+    this.code = qrCodeOf(link);
+    const shown = document.getElementById("qr");
+    if (this.code) {
+      shown.replaceChildren(element("img", undefined, { src: this.code.createDataURL(8, 32), alt: "QR код на връзката" }));
+    } else {
+      shown.replaceChildren(element("p", `Няма QR код: връзката е дълга ${new TextEncoder().encode(link).length} знака, а QR кодът побира най-много 2953. По-кратки указания и пояснения я скъсяват.`));
+    }
+    document.getElementById("save-qr").hidden = !this.code;
+  }
+
+  async copyLink() {
+    const link = document.getElementById("share-link");
+    try {
+      await navigator.clipboard.writeText(link.value);
+      document.getElementById("link-said").textContent = "Копирано";
+    } catch {
+      link.select();
+      document.getElementById("link-said").textContent = "Не стана. Връзката е избрана: копирай я.";
+    }
+  }
+
+  // The QR code as a PNG picture, with the quiet zone of four modules that a reader needs.
+  saveCode() {
+    const modules = this.code.getModuleCount();
+    const canvas = Object.assign(document.createElement("canvas"), { width: (modules + 8) * 10, height: (modules + 8) * 10 });
+    const context = canvas.getContext("2d");
+    context.fillStyle = "#fff";
+    context.fillRect(0, 0, canvas.width, canvas.height);
+    context.fillStyle = "#000";
+    for (let row = 0; row < modules; ++row) {
+      for (let column = 0; column < modules; ++column) {
+        if (this.code.isDark(row, column)) context.fillRect((column + 4) * 10, (row + 4) * 10, 10, 10);
+      }
+    }
+    canvas.toBlob((png) => download("връзка.png", png, "image/png"));
+  }
+
   play(exercise) {
     document.getElementById("editor").hidden = true;
     const playing = document.getElementById("playing");
@@ -558,9 +655,7 @@ class EditorWindow {
 
   // The results view: the table of the result lines pasted into it, which never leave the page.
   showResults(shown) {
-    document.getElementById("editor").hidden = shown;
-    document.getElementById("results").hidden = !shown;
-    document.getElementById(shown ? "pasted" : "results-open").focus();
+    this.showView(shown ? "results" : "editor", shown ? "pasted" : "results-open");
   }
 
   showResultTable() {

@@ -71,6 +71,22 @@ QString resources(const QStringList &names)
     return joined;
 }
 
+QString compactScript(const QString &script)
+{
+    QStringList kept;
+    bool licence = true; // the comment lines at the start
+    for (const QString &line : script.split(u'\n')) {
+        const QString code = line.trimmed();
+        licence = licence && code.startsWith(QStringLiteral("//"));
+        const bool comment = code.startsWith(QStringLiteral("//")) ||
+                             code.startsWith(QStringLiteral("/*")) || code.startsWith(u'*');
+        if (licence || (!comment && !code.isEmpty())) {
+            kept << (licence ? line : code);
+        }
+    }
+    return kept.join(u'\n') + u'\n';
+}
+
 QString scriptData(const QJsonDocument &json)
 {
     return QString::fromUtf8(json.toJson(QJsonDocument::Compact))

@@ -18,6 +18,10 @@ QString resource(const QString &name);
 /// Parts one after the other, in the order given.
 QString resources(const QStringList &names);
 
+/// A script that others wrote, as a page carries it: its first comment (its licence) as it is, then
+/// its code without comments, blank lines and indentation.
+QString compactScript(const QString &script);
+
 /// JSON to go inside a script element, where only "</" could end it early: every '<' is escaped,
 /// and JSON reads "\u003c" as '<'.
 QString scriptData(const QJsonDocument &json);

@@ -75,7 +75,7 @@ QString WebPage(const board::Exercise &exercise)
         .join(QString());
 }
 
-QString EditorPage()
+QString EditorPage(const QString &player)
 {
     const QString game = parts::resource(QStringLiteral("web/page.html"));
     const qsizetype board = game.indexOf(QStringLiteral("<body>\n")) + 7;
@@ -85,6 +85,7 @@ QString EditorPage()
     // then the program's rules and writers.
     const QString script =
         parts::resources(gameScripts) +
+        parts::compactScript(parts::resource(QStringLiteral("web/qrcode.js"))) +
         parts::resources(
             {QStringLiteral("puzzle/text_encoding.js"), QStringLiteral("puzzle/pictures.js"),
              QStringLiteral("puzzle/puzzle_file.js"), QStringLiteral("editor/draft.js"),
@@ -96,7 +97,8 @@ QString EditorPage()
     const QJsonObject pieces{
         {QStringLiteral("pieces"), QJsonArray::fromStringList(gamePieces(true))},
         {QStringLiteral("style"), parts::resource(QStringLiteral("web/page.css")).size()},
-        {QStringLiteral("script"), parts::resources(gameScripts).size()}};
+        {QStringLiteral("script"), parts::resources(gameScripts).size()},
+        {QStringLiteral("player"), player}};
     return parts::filled(
                parts::piecesOf(parts::resource(QStringLiteral("web/editor.html"))),
                {{QStringLiteral("POLICY"), policy(script, style)},
@@ -126,6 +128,7 @@ QString PlayerPage(const board::Exercise &builtIn)
         parts::resources({QStringLiteral("web/page.css"), QStringLiteral("web/player.css")});
     const QString script =
         parts::resources(gameScripts) +
+        parts::compactScript(parts::resource(QStringLiteral("web/qrcode.js"))) +
         parts::resources(
             {QStringLiteral("puzzle/text_encoding.js"), QStringLiteral("puzzle/pictures.js"),
              QStringLiteral("puzzle/puzzle_file.js"), QStringLiteral("web/web_page.js"),
@@ -145,9 +148,9 @@ QString WriteWebPage(const board::Exercise &exercise, const QString &path)
     return written(WebPage(exercise), path);
 }
 
-QString WriteEditorPage(const QString &path)
+QString WriteEditorPage(const QString &player, const QString &path)
 {
-    return written(EditorPage(), path);
+    return written(EditorPage(player), path);
 }
 
 QString WritePlayerPage(const board::Exercise &builtIn, const QString &path)

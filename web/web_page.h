@@ -18,9 +18,10 @@ QString WebPage(const board::Exercise &exercise);
 
 /// The puzzle editor as one self-contained page, under the game page's rules: it reads and writes
 /// the program's puzzle files, and writes the very page that WebPage writes for the same puzzle.
-/// It plays the puzzle being made and prints its worksheet and answer key. It keeps what is being
-/// made in the browser's storage and sends nothing anywhere.
-QString EditorPage();
+/// It plays the puzzle being made and prints its worksheet and answer key, and gives its link and
+/// QR code: to `player`, or, served over HTTP, to the player's page beside it. It keeps what is
+/// being made in the browser's storage and sends nothing anywhere.
+QString EditorPage(const QString &player);
 
 /// The player's page: the game's page, which plays the puzzle that a link carries after its '#'
 /// (PuzzleLink), read by the reader's rules in the page; without one, it plays `builtIn`'s. A
@@ -31,8 +32,8 @@ QString PlayerPage(const board::Exercise &builtIn);
 /// Writes WebPage(exercise) as UTF-8 to `path`, whole or not at all. Returns what went wrong, or an
 /// empty string.
 QString WriteWebPage(const board::Exercise &exercise, const QString &path);
-/// The same for EditorPage().
-QString WriteEditorPage(const QString &path);
+/// The same for EditorPage(player).
+QString WriteEditorPage(const QString &player, const QString &path);
 /// The same for PlayerPage(builtIn).
 QString WritePlayerPage(const board::Exercise &builtIn, const QString &path);
 

@@ -97,6 +97,30 @@ test("writes QR codes that hold exactly the link, as a picture and as a drawing"
   }
 });
 
+test("gives the puzzle being made in the editor's page as a link whose QR code carries what «Запази файла» saves, less comments and pictures", async () => {
+  const puzzle = links.links.find((puzzle) => puzzle.files);
+  acronym(["--html-editor", join(folder, "share-editor.html")]);
+  const { tab, trouble, downloads } = await open(join(folder, "share-editor.html"));
+  for (const [name, bytes] of Object.entries(await drawnIn(tab, puzzle.files))) writeFileSync(join(folder, name), bytes);
+  writeFileSync(join(folder, "shared.acronym"), puzzle.text);
+  const chooser = tab.waitForFileChooser();
+  await tab.click("#open");
+  await (await chooser).accept([join(folder, "shared.acronym"), ...Object.keys(puzzle.files).map((name) => join(folder, name))]);
+  await tab.waitForFunction(() => document.getElementById("problem-count").textContent.startsWith("Няма"));
+  const saving = downloads.next();
+  await tab.click("#save");
+  const saved = (await saving).bytes.toString("utf8");
+  await tab.click("#share-open");
+  await tab.waitForFunction(() => document.querySelector("#qr img")?.complete);
+  assert.equal(await tab.$eval("#share-pictures", (note) => note.hidden), false);
+  await (await tab.$("#qr img")).screenshot({ path: join(folder, "editor-qr.png") });
+  const link = execFileSync("zbarimg", ["--quiet", "--raw", join(folder, "editor-qr.png")], { encoding: "utf8" }).trim();
+  const carried = await tab.evaluate(async (link) => new TextDecoder().decode(await linkedBytes(link.slice(link.indexOf("#") + 1))), link);
+  assert.equal(carried, saved.split("\n").filter((line) => !/^(#|картина:)/.test(line)).join("\n"));
+  assert.deepEqual([await violations(tab), trouble], [[], []]);
+  await tab.close();
+});
+
 test("says why it cannot play a link, within a second, and shows nothing else", async () => {
   const editor = await editorTab();
   for (const refused of links.refused) {
