@@ -86,6 +86,11 @@ struct CommandLine
             "acronym", "Write the link's QR code into OUT: an SVG drawing when OUT ends in .svg, "
                        "otherwise a PNG picture."),
         QCoreApplication::translate("acronym", "OUT")};
+    QCommandLineOption worksheetQr{
+        QStringLiteral("worksheet-qr"),
+        QCoreApplication::translate(
+            "acronym", "With --worksheet, end the worksheet with the QR code of the puzzle's "
+                       "link, to play it on a phone.")};
     QCommandLineOption player{
         QStringLiteral("player"),
         QCoreApplication::translate(
@@ -130,6 +135,7 @@ struct CommandLine
         parser.addOption(htmlPlayer);
         parser.addOption(link);
         parser.addOption(qr);
+        parser.addOption(worksheetQr);
         parser.addOption(player);
         parser.addOption(edit);
         parser.addOption(check);
@@ -229,6 +235,7 @@ Request ReadRequest(const QStringList &arguments, Mode mode)
     request.link = parser.isSet(line.link);
     request.qr = valueOf(parser, line.qr);
     request.player = valueOf(parser, line.player);
+    request.sheetCode = parser.isSet(line.worksheetQr);
     return request;
 }
 

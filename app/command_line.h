@@ -49,6 +49,7 @@ struct Request
     bool link = false;             // --link: print the puzzle's link
     std::optional<QString> qr;     // --qr: write its QR code
     std::optional<QString> player; // --player: the address that the link leads to
+    bool sheetCode = false;        // --worksheet-qr: the worksheet with the link's QR code
 };
 
 /// The first reading, before the application object exists: only the mode, which decides it.

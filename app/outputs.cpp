@@ -146,11 +146,21 @@ int ShowResults(const QStringList &paths, const std::optional<QString> &csv)
 
 int WriteFiles(const board::Exercise &exercise, const Request &request)
 {
-    const std::pair<const std::optional<QString> &, decltype(&sheets::Worksheet)> kinds[] = {
-        {request.worksheet, &sheets::Worksheet}, {request.answers, &sheets::AnswerKey}};
-    for (const auto &[path, make] : kinds) {
+    const QString link = web::PuzzleLink(
+        request.player.value_or(QString::fromUtf8(build::playerAddress)), web::LinkText(exercise));
+    QImage code;
+    if (request.sheetCode) {
+        const auto made = web::QrCodeOf(link);
+        if (const QString *problem = std::get_if<QString>(&made)) {
+            return Fail(QCoreApplication::translate("web", "no QR code: %1").arg(*problem));
+        }
+        code = web::QrImage(std::get<web::QrCode>(made), 1);
+    }
+    for (const auto &[path, sheet] :
+         {std::pair{request.worksheet,
+                    request.worksheet ? sheets::Worksheet(exercise, code) : nullptr},
+          std::pair{request.answers, request.answers ? sheets::AnswerKey(exercise) : nullptr}}) {
         if (path) {
-            const std::unique_ptr<QTextDocument> sheet = make(exercise);
             if (const QString error = sheets::WritePdf(*sheet, *path); !error.isEmpty()) {
                 return Fail(error);
             }
@@ -174,9 +184,6 @@ int WriteFiles(const board::Exercise &exercise, const Request &request)
         }
     }
     if (request.link || request.qr) {
-        const QString link =
-            web::PuzzleLink(request.player.value_or(QString::fromUtf8(build::playerAddress)),
-                            web::LinkText(exercise));
         if (web::HasPictures(exercise)) {
             std::fprintf(stderr, "acronym: %s\n",
                          qUtf8Printable(QCoreApplication::translate(

@@ -15,8 +15,10 @@
 const storageKey = "acronym.editor.1";
 const keptPicture = "picture:"; // before a picture's id, as IndexedDB keeps it
 
-// Where the address of a player that the teacher gave is kept.
+// Where the address of a player that the teacher gave is kept, and whether the worksheet ends in
+// the link's QR code.
 const playerKey = "acronym.player.1";
+const sheetCodeKey = "acronym.sheet-qr.1";
 
 // The QR code (Debian's qrcode-generator) that holds the whole of `text`, at the highest level of
 // error correction that lets it fit; none when it is too long for any.
@@ -143,7 +145,7 @@ class EditorWindow {
       "save-page": () => this.withPuzzle((exercise) => download(fileNameOf(exercise.title, "html"), webPage(exercise, this.pieces), "text/html")),
       "save-scorm": () => this.withPuzzle((exercise) => download(fileNameOf(exercise.title, "zip"), scormPackage(exercise, this.manifestPieces, this.pieces), "application/zip")),
       play: () => this.withPuzzle((exercise) => this.play(exercise)),
-      "print-sheet": () => this.withPuzzle((exercise) => this.print(worksheet(exercise))),
+      "print-sheet": () => this.withPuzzle(async (exercise) => this.print(worksheet(exercise, await this.sheetCode(exercise)))),
       "print-answers": () => this.withPuzzle((exercise) => this.print(answerKey(exercise))),
       "add-row": () => this.addRow(),
       "remove-row": () => this.removeRow(),
@@ -165,6 +167,13 @@ class EditorWindow {
     byId("result-table").tHead.replaceChildren(heading);
     byId("pasted").addEventListener("input", () => this.showResultTable());
     byId("player-address").addEventListener("input", () => this.showLink());
+    byId("sheet-qr").addEventListener("change", (event) => {
+      try {
+        localStorage.setItem(sheetCodeKey, String(event.target.checked));
+      } catch {
+        // A browser that keeps nothing asks again next time.
+      }
+    });
     for (const [id, command] of Object.entries(commands)) {
       byId(id).addEventListener("click", command);
     }
@@ -571,19 +580,12 @@ class EditorWindow {
   }
 
   // «Връзка и QR код»: the link to the player's page that carries the puzzle as it stands, and
-  // its QR code. Served over HTTP, the page's own player is the player; a teacher's address is
-  // kept in this browser.
+  // its QR code; a teacher's address for the player is kept in this browser.
   share(exercise) {
     this.linked = linkText(exercise);
-    let player = null;
-    try {
-      player = localStorage.getItem(playerKey);
-    } catch {
-      player = null;
-    }
-    const beside = /^https?:$/.test(location.protocol) ? new URL("player.html", location.href).href : JSON.parse(document.getElementById("page-pieces").textContent).player;
-    document.getElementById("player-address").value = player ?? beside;
+    document.getElementById("player-address").value = this.player();
     document.getElementById("share-pictures").hidden = !hasPictures(exercise);
+    document.getElementById("sheet-qr").checked = this.kept(sheetCodeKey) === "true";
     this.showView("share", "copy-link");
     this.showLink();
   }
@@ -606,6 +608,31 @@ class EditorWindow {
       shown.replaceChildren(element("p", `Няма QR код: връзката е дълга ${new TextEncoder().encode(link).length} знака, а QR кодът побира най-много 2953. По-кратки указания и пояснения я скъсяват.`));
     }
     document.getElementById("save-qr").hidden = !this.code;
+  }
+
+  // The player's address: the teacher's, or the page's own player when it is served over HTTP,
+  // or the program's.
+  player() {
+    const beside = /^https?:$/.test(location.protocol) ? new URL("player.html", location.href).href : JSON.parse(document.getElementById("page-pieces").textContent).player;
+    return this.kept(playerKey) ?? beside;
+  }
+
+  // What this browser keeps under `key`, or null.
+  kept(key) {
+    try {
+      return localStorage.getItem(key);
+    } catch {
+      return null;
+    }
+  }
+
+  // The QR code of the puzzle's link for the worksheet to end in, when the teacher asked for it.
+  async sheetCode(exercise) {
+    if (this.kept(sheetCodeKey) !== "true") {
+      return undefined;
+    }
+    const code = qrCodeOf(await puzzleLink(this.player(), linkText(exercise)));
+    return code ? { url: code.createDataURL(4, 16), modules: code.getModuleCount() + 8 } : undefined;
   }
 
   async copyLink() {

@@ -260,7 +260,7 @@ QString pictureOf(QTextDocument &sheet, const board::Exercise &exercise, std::si
 
 } // namespace
 
-std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise)
+std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise, const QImage &code)
 {
     std::unique_ptr<QTextDocument> sheet = document();
     const board::MasterRows &rows = exercise.rows;
@@ -291,15 +291,31 @@ std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise)
         }
         boxes << QStringLiteral("<tr>%1</tr>").arg(row);
     }
-    paginate(*sheet,
-             {start, table({{QStringLiteral("Дума"), 100}}, words, QStringLiteral("Думи")),
-              table({{QStringLiteral("Кутийка"), 12}, {QStringLiteral("Пояснение"), 88}},
-                    explanations, QStringLiteral("Пояснения")),
-              Table{QStringLiteral("<table border='1' cellspacing='0' cellpadding='6' "
-                                   "style='border-collapse: collapse'>"),
-                    boxes, QStringLiteral("Отговор"),
-                    QStringLiteral("<p>Първата буква на всяка дума отива в кутийката с номера на "
-                                   "нейното пояснение.</p>")}});
+    std::vector<Part> parts{
+        start, table({{QStringLiteral("Дума"), 100}}, words, QStringLiteral("Думи")),
+        table({{QStringLiteral("Кутийка"), 12}, {QStringLiteral("Пояснение"), 88}}, explanations,
+              QStringLiteral("Пояснения")),
+        Table{QStringLiteral("<table border='1' cellspacing='0' cellpadding='6' "
+                             "style='border-collapse: collapse'>"),
+              boxes, QStringLiteral("Отговор"),
+              QStringLiteral("<p>Първата буква на всяка дума отива в кутийката с номера на "
+                             "нейното пояснение.</p>")}};
+    if (!code.isNull()) {
+        // Half a millimetre a module, which a phone reads from a desk, and 4 to 8 cm a side,
+        // each module a square of four pixels, which the printer keeps sharp.
+        const int modules = code.width();
+        const int side = std::clamp(modules * 96 * 5 / 254, 151, 302);
+        sheet->addResource(
+            QTextDocument::ImageResource, QUrl(QStringLiteral("qr:link")),
+            code.scaled(modules * 4, modules * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        parts.push_back(Table{QStringLiteral("<table cellpadding='0'>"),
+                              {QStringLiteral("<tr><td><img src='qr:link' width='%1' "
+                                              "height='%1'></td></tr>")
+                                   .arg(side)},
+                              QStringLiteral("Играй на телефон"),
+                              QStringLiteral("<p>Снимай кода с телефона си.</p>")});
+    }
+    paginate(*sheet, parts);
     return sheet;
 }
 

@@ -5,6 +5,7 @@
 
 #include "content.h"
 
+#include <QImage>
 #include <QString>
 #include <memory>
 
@@ -16,8 +17,10 @@ namespace sheets {
 /// The worksheet, to solve with a pen: the title, the instructions (the exercise's own, or a short
 /// text written for paper), the words and the explanations in the window's orders, each
 /// explanation with the number of the box that its word's first letter goes into, and an empty
-/// box for each letter, numbered at its top. It never shows the answer.
-std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise);
+/// box for each letter, numbered at its top. It never shows the answer. With a `code`, the QR code
+/// of the puzzle's link (a pixel a module, its quiet zone included), it ends in «Играй на
+/// телефон» and the code, half a millimetre a module and 4 to 8 cm a side.
+std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise, const QImage &code = {});
 
 /// The answer key for the teacher: the answer, and every pair in box order with its word,
 /// explanation, letter and box.

@@ -65,7 +65,10 @@ function boxNumber(key) {
   return String(Number.parseInt(key, 10) + 1);
 }
 
-function worksheet(exercise) {
+// The worksheet; with a `code`, the QR code of the puzzle's link ({ url, modules }: a picture and
+// its modules, the quiet zone included), it ends in «Играй на телефон» and the code, half a
+// millimetre a module and 4 to 8 cm a side.
+function worksheet(exercise, code) {
   const { rows } = exercise;
   const sheet = [element("h1", trimmed(exercise.title))];
   for (const paragraph of exercise.instructions.length > 0 ? exercise.instructions : paperInstructions) {
@@ -95,6 +98,11 @@ function worksheet(exercise) {
     }
   }
   sheet.push(boxes);
+  if (code) {
+    const image = element("img", undefined, { src: code.url, alt: "QR код на връзката", class: "sheet-code" });
+    image.style.width = `${Math.min(Math.max(code.modules * 0.05, 4), 8)}cm`;
+    sheet.push(element("h2", "Играй на телефон"), element("p", "Снимай кода с телефона си."), image);
+  }
   return sheet;
 }
 

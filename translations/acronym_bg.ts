@@ -431,6 +431,10 @@
         <source>Pictures stay out of the link: for them, send the file or the page.</source>
         <translation>Картините не влизат във връзката. За тях изпратете файла или страницата.</translation>
     </message>
+    <message>
+        <source>With --worksheet, end the worksheet with the QR code of the puzzle&apos;s link, to play it on a phone.</source>
+        <translation>С --worksheet работният лист завършва с QR кода на връзката към пъзела, за да се играе на телефон.</translation>
+    </message>
 </context>
 <context>
     <name>editor</name>

@@ -8,6 +8,7 @@
 #include "puzzle_link.h"
 #include "qr_code.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -25,6 +26,12 @@
 namespace {
 
 const QString playerKey = QStringLiteral("link/player");
+const QString onSheetKey = QStringLiteral("link/onSheet");
+
+QString rememberedPlayer()
+{
+    return QSettings().value(playerKey, QString::fromUtf8(build::playerAddress)).toString();
+}
 constexpr int codeSide = 480; // pixels, so that a projector makes it large
 
 } // namespace
@@ -33,8 +40,7 @@ LinkDialog::LinkDialog(const board::Exercise &exercise, QWidget *parent)
     : QDialog(parent), m_text(web::LinkText(exercise))
 {
     setWindowTitle(QStringLiteral("Връзка и QR код"));
-    m_player = new QLineEdit(
-        QSettings().value(playerKey, QString::fromUtf8(build::playerAddress)).toString());
+    m_player = new QLineEdit(rememberedPlayer());
     m_player->setAccessibleName(QStringLiteral("Адрес на играча"));
     m_shown = new QPlainTextEdit;
     m_shown->setReadOnly(true);
@@ -62,6 +68,11 @@ LinkDialog::LinkDialog(const board::Exercise &exercise, QWidget *parent)
         layout->addWidget(note);
     }
     layout->addWidget(m_code, 1);
+    auto *onSheet = new QCheckBox(QStringLiteral("Печатай QR кода на работния лист"));
+    onSheet->setChecked(QSettings().value(onSheetKey).toBool());
+    connect(onSheet, &QCheckBox::toggled, this,
+            [](bool checked) { QSettings().setValue(onSheetKey, checked); });
+    layout->addWidget(onSheet);
     layout->addWidget(buttons);
 
     connect(m_player, &QLineEdit::textChanged, this, &LinkDialog::showLink);
@@ -90,6 +101,16 @@ void LinkDialog::showLink()
         m_code->setWordWrap(true);
         m_save->setEnabled(false);
     }
+}
+
+QImage LinkDialog::SheetCode(const board::Exercise &exercise)
+{
+    if (!QSettings().value(onSheetKey).toBool()) {
+        return {};
+    }
+    const auto code = web::QrCodeOf(web::PuzzleLink(rememberedPlayer(), web::LinkText(exercise)));
+    const auto *made = std::get_if<web::QrCode>(&code);
+    return made != nullptr ? web::QrImage(*made, 1) : QImage();
 }
 
 void LinkDialog::saveCode()

@@ -507,7 +507,9 @@ void MainForm::print(bool answerKey)
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(answerKey ? tr("Print the answer key") : tr("Print the worksheet"));
     if (dialog.exec() == QDialog::Accepted) {
-        sheets::Print(*(answerKey ? sheets::AnswerKey(m_exercise) : sheets::Worksheet(m_exercise)),
+        sheets::Print(*(answerKey
+                            ? sheets::AnswerKey(m_exercise)
+                            : sheets::Worksheet(m_exercise, LinkDialog::SheetCode(m_exercise))),
                       printer);
     }
 }

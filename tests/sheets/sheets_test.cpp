@@ -209,9 +209,11 @@ void SheetsTest::showsEachPicture()
             std::get<board::Picture>(puzzle::PictureOf(file.value()));
     }
     const QTemporaryDir folder;
-    for (const auto &make : {&sheets::Worksheet, &sheets::AnswerKey}) {
+    for (const bool answers : {false, true}) {
         const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
-        QCOMPARE(sheets::WritePdf(*make(exercise), path), QString());
+        QCOMPARE(sheets::WritePdf(
+                     *(answers ? sheets::AnswerKey(exercise) : sheets::Worksheet(exercise)), path),
+                 QString());
         QProcess lister;
         lister.start("pdfimages", {"-list", path});
         QVERIFY(lister.waitForFinished() && lister.exitCode() == 0);
@@ -251,8 +253,9 @@ void SheetsTest::breaksNoRowAcrossPages()
     for (std::size_t row = 0; row < exercise.pictures.size(); row += every) {
         exercise.pictures[row] = std::get<board::Picture>(puzzle::PictureOf(picture));
     }
-    for (const auto &make : {&sheets::Worksheet, &sheets::AnswerKey}) {
-        const std::unique_ptr<QTextDocument> sheet = make(exercise);
+    for (const bool answers : {false, true}) {
+        const std::unique_ptr<QTextDocument> sheet =
+            answers ? sheets::AnswerKey(exercise) : sheets::Worksheet(exercise);
         const double page = sheet->pageSize().height();
         QVERIFY(sheet->pageCount() > 2);
         const QAbstractTextDocumentLayout *layout = sheet->documentLayout();

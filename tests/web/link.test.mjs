@@ -80,7 +80,7 @@ test("carries the shared texts in the program's links and the editor page's, and
   await editor.close();
 });
 
-test("writes QR codes that hold exactly the link, as a picture and as a drawing", async () => {
+test("writes QR codes that hold exactly the link: a picture, a drawing, and the worksheet's", async () => {
   const khan = join(root, "puzzles/khan.acronym");
   const link = acronym([khan, "--link", "--player", player]);
   acronym([khan, "--player", player, "--qr", join(folder, "qr.png")]);
@@ -92,7 +92,10 @@ test("writes QR codes that hold exactly the link, as a picture and as a drawing"
   await tab.setContent(`<img src="data:image/svg+xml;base64,${readFileSync(join(folder, "qr.svg")).toString("base64")}" style="width:900px">`);
   await tab.screenshot({ path: join(folder, "qr-drawn.png") });
   await tab.close();
-  for (const picture of ["qr.png", "qr-drawn.png"]) {
+  // The worksheet ends in the code when the teacher asks for it, on the page that it ends.
+  acronym([khan, "--player", player, "--worksheet", join(folder, "coded.pdf"), "--worksheet-qr"]);
+  execFileSync("pdftoppm", ["-r", "300", "-f", "2", "-l", "2", "-png", "-singlefile", join(folder, "coded.pdf"), join(folder, "coded")]);
+  for (const picture of ["qr.png", "qr-drawn.png", "coded.png"]) {
     assert.equal(execFileSync("zbarimg", ["--quiet", "--raw", join(folder, picture)], { encoding: "utf8" }), link, picture);
   }
 });
