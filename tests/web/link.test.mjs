@@ -5,12 +5,12 @@
 // table's texts, played by the player's page served over loopback HTTP, whose server must never see
 // the puzzle; the links that the player refuses, each with its reason.
 import assert from "node:assert/strict";
-import { execFileSync } from "node:child_process";
+import { execFileSync, spawnSync } from "node:child_process";
 import { readFileSync, writeFileSync } from "node:fs";
 import { createServer } from "node:http";
 import { join } from "node:path";
 import { after, test } from "node:test";
-import { acronym, board, drawnIn, folder, mouse, newContext, open, root, sideways, table, violations } from "./browser.mjs";
+import { acronym, board, drawnIn, folder, mouse, newContext, open, program, root, sideways, table, violations } from "./browser.mjs";
 
 const links = table("web/puzzle_links.json");
 // The player's page served over loopback HTTP, and what its server was asked for.
@@ -26,17 +26,17 @@ const player = `http://127.0.0.1:${server.address().port}/player.html`;
 after(() => server.close());
 
 // The player's page at `link`, with every request besides its own noted, once it has either
-// played its puzzle or said why not.
-async function playerAt(link, viewport = { width: 1000, height: 800 }) {
+// played its puzzle or said why not, within `timeout` milliseconds.
+async function playerAt(link, timeout = 5000) {
   const { context } = await newContext();
   const tab = await context.newPage();
   const trouble = [];
   tab.on("request", (request) => request.url() !== link && !request.url().startsWith("data:") && trouble.push(`request ${request.url()}`));
   tab.on("console", (message) => message.type() === "error" && trouble.push(message.text()));
   tab.on("pageerror", (error) => trouble.push(error.message));
-  await tab.setViewport(viewport);
+  await tab.setViewport({ width: 1000, height: 800 });
   await tab.goto(link);
-  await tab.waitForFunction(() => document.querySelectorAll("#words [role=option]").length > 0 || !document.getElementById("link-problem").hidden, { timeout: 1000 });
+  await tab.waitForFunction(() => document.querySelectorAll("#words [role=option]").length > 0 || !document.getElementById("link-problem").hidden, { timeout });
   return { tab, trouble };
 }
 
@@ -53,7 +53,10 @@ test("carries the shared texts in the program's links and the editor page's, and
     for (const [name, bytes] of Object.entries(pictures)) writeFileSync(join(folder, name), bytes);
     const path = puzzle.file ? join(root, puzzle.file) : join(folder, "linked.acronym");
     if (!puzzle.file) writeFileSync(path, puzzle.text);
-    const programs = acronym([path, "--link", "--player", player]).trim();
+    const run = spawnSync(program, [path, "--link", "--player", player], { encoding: "utf8", env: { ...process.env, LANG: "bg_BG.UTF-8" } });
+    const programs = run.stdout.trim();
+    // A puzzle with pictures is told that they stay out.
+    assert.equal(run.stderr.includes("Картините не влизат във връзката."), Boolean(puzzle.files), puzzle.name);
     const { text, pages, exercise } = await editor.evaluate(
       async (bytes, pictures, player) => {
         const files = new Map(Object.entries(pictures).map(([name, picture]) => [name, Uint8Array.from(atob(picture), (character) => character.charCodeAt(0))]));
@@ -135,7 +138,7 @@ test("says why it cannot play a link, within a second, and shows nothing else", 
       const whole = await packed(khan);
       return whole.slice(0, whole.length / 2);
     }, refused, readFileSync(join(root, "puzzles/khan.acronym"), "utf8"));
-    const { tab, trouble } = await playerAt(`${player}#${fragment}`);
+    const { tab, trouble } = await playerAt(`${player}#${fragment}`, 1000);
     const shown = await tab.evaluate(() => [document.getElementById("link-problem").textContent, document.querySelector("main").hidden]);
     assert.deepEqual(shown, [refused.says, true], refused.name);
     assert.deepEqual(trouble, [], refused.name);

@@ -1089,6 +1089,22 @@ void MainFormTest::sharesTheLink()
                  {QStringLiteral("--quiet"), QStringLiteral("--raw"), path});
     QVERIFY2(reader.waitForFinished(), "zbarimg is missing: scripts/setup installs zbar-tools");
     QCOMPARE(QString::fromUtf8(reader.readAllStandardOutput()), shown[0] + u'\n');
+
+    // A puzzle with pictures is told that they stay out of the link.
+    const QString pictured =
+        checks::WithDataAddresses("Аз = а\nкартина: @data:coin.png@\nБуки = б\n",
+                                  checks::FilesOf({{"coin.png", QJsonObject{{"draw", "png"}}}}));
+    for (const bool withPictures : {false, true}) {
+        const LinkDialog dialog(withPictures ? puzzle::ParsePuzzle(pictured.toUtf8(), "p").exercise
+                                             : board::BuiltInExercise());
+        const auto labels = dialog.findChildren<QLabel *>();
+        QCOMPARE(std::any_of(labels.begin(), labels.end(),
+                             [](const QLabel *label) {
+                                 return label->text().startsWith(
+                                     QStringLiteral("Картините не влизат във връзката."));
+                             }),
+                 withPictures);
+    }
 }
 
 void MainFormTest::printsFromTheWindow_data()
