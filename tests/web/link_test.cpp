@@ -4,6 +4,7 @@
 #include "drawn_pictures.h"
 #include "puzzle_file.h"
 #include "puzzle_link.h"
+#include "qr_code.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -48,6 +49,7 @@ class LinkTest : public QObject
 private slots:
     void carriesTheSharedTexts_data();
     void carriesTheSharedTexts();
+    void codesWhatFits();
 };
 
 void LinkTest::carriesTheSharedTexts_data()
@@ -78,6 +80,17 @@ void LinkTest::carriesTheSharedTexts()
     QVERIFY(link.startsWith(QStringLiteral("https://example.org/player.html#1.")));
     QCOMPARE(carried(link), text);
     QCOMPARE(web::HasPictures(exercise), !files.isEmpty());
+}
+
+// A QR code holds a link at the highest correction level that fits: 30 bytes at level H take
+// version 4, 33 modules a side (at L, version 2 would do). None holds more than 2953 bytes, and
+// the teacher is told why.
+void LinkTest::codesWhatFits()
+{
+    const auto made = web::QrCodeOf(QString(30, u'a'));
+    QCOMPARE(std::get<web::QrCode>(made).size, 33);
+    const auto refused = web::QrCodeOf(QString(2954, u'a'));
+    QVERIFY(std::get<QString>(refused).contains(QStringLiteral("2953")));
 }
 
 QTEST_GUILESS_MAIN(LinkTest)
