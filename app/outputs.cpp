@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <memory>
 #include <utility>
+#include <variant>
 
 namespace app {
 
@@ -144,15 +145,16 @@ int ShowResults(const QStringList &paths, const std::optional<QString> &csv)
     return 0;
 }
 
-int WriteFiles(const board::Exercise &exercise, const Request &request)
+namespace {
+
+// The worksheet and the answer key; the worksheet ends with the link's QR code when asked.
+QString writeSheets(const board::Exercise &exercise, const Request &request, const QString &link)
 {
-    const QString link = web::PuzzleLink(
-        request.player.value_or(QString::fromUtf8(build::playerAddress)), web::LinkText(exercise));
     QImage code;
     if (request.sheetCode) {
         const auto made = web::QrCodeOf(link);
         if (const QString *problem = std::get_if<QString>(&made)) {
-            return Fail(QCoreApplication::translate("web", "no QR code: %1").arg(*problem));
+            return QCoreApplication::translate("web", "no QR code: %1").arg(*problem);
         }
         code = web::QrImage(std::get<web::QrCode>(made), 1);
     }
@@ -161,53 +163,71 @@ int WriteFiles(const board::Exercise &exercise, const Request &request)
                     request.worksheet ? sheets::Worksheet(exercise, code) : nullptr},
           std::pair{request.answers, request.answers ? sheets::AnswerKey(exercise) : nullptr}}) {
         if (path) {
-            if (const QString error = sheets::WritePdf(*sheet, *path); !error.isEmpty()) {
-                return Fail(error);
+            if (QString error = sheets::WritePdf(*sheet, *path); !error.isEmpty()) {
+                return error;
             }
         }
     }
+    return {};
+}
+
+// The game's page, the SCORM package, the editor's page and the player's page.
+QString writePages(const board::Exercise &exercise, const Request &request)
+{
     const std::pair<const std::optional<QString> &, decltype(&web::WriteWebPage)> pages[] = {
         {request.html, &web::WriteWebPage}, {request.scorm, &web::WriteScormPackage}};
     for (const auto &[path, write] : pages) {
         if (path) {
-            if (const QString error = write(exercise, *path); !error.isEmpty()) {
-                return Fail(error);
+            if (QString error = write(exercise, *path); !error.isEmpty()) {
+                return error;
             }
         }
     }
     if (request.htmlEditor) {
-        if (const QString error = web::WriteEditorPage(
+        if (QString error = web::WriteEditorPage(
                 request.player.value_or(QString::fromUtf8(build::playerAddress)),
                 *request.htmlEditor);
             !error.isEmpty()) {
-            return Fail(error);
+            return error;
         }
     }
-    if (request.link || request.qr) {
-        if (web::HasPictures(exercise)) {
-            std::fprintf(stderr, "acronym: %s\n",
-                         qUtf8Printable(QCoreApplication::translate(
-                             "acronym", "Pictures stay out of the link: for them, send the file "
-                                        "or the page.")));
-        }
-        if (request.link) {
-            std::printf("%s\n", qUtf8Printable(link));
-            std::fflush(stdout);
-        }
-        if (request.qr) {
-            if (const QString error = web::WriteQrCode(link, *request.qr); !error.isEmpty()) {
-                return Fail(error);
-            }
-        }
+    return request.htmlPlayer ? web::WritePlayerPage(board::BuiltInExercise(), *request.htmlPlayer)
+                              : QString();
+}
+
+// The link on standard output and its QR code in a file, each when asked.
+QString writeLink(const board::Exercise &exercise, const Request &request, const QString &link)
+{
+    if (!request.link && !request.qr) {
+        return {};
     }
-    if (request.htmlPlayer) {
-        if (const QString error =
-                web::WritePlayerPage(board::BuiltInExercise(), *request.htmlPlayer);
-            !error.isEmpty()) {
-            return Fail(error);
-        }
+    if (web::HasPictures(exercise)) {
+        std::fprintf(stderr, "acronym: %s\n",
+                     qUtf8Printable(QCoreApplication::translate(
+                         "acronym", "Pictures stay out of the link: for them, send the file "
+                                    "or the page.")));
     }
-    return 0;
+    if (request.link) {
+        std::printf("%s\n", qUtf8Printable(link));
+        std::fflush(stdout);
+    }
+    return request.qr ? web::WriteQrCode(link, *request.qr) : QString();
+}
+
+} // namespace
+
+int WriteFiles(const board::Exercise &exercise, const Request &request)
+{
+    const QString link = web::PuzzleLink(
+        request.player.value_or(QString::fromUtf8(build::playerAddress)), web::LinkText(exercise));
+    QString error = writeSheets(exercise, request, link);
+    if (error.isEmpty()) {
+        error = writePages(exercise, request);
+    }
+    if (error.isEmpty()) {
+        error = writeLink(exercise, request, link);
+    }
+    return error.isEmpty() ? 0 : Fail(error);
 }
 
 } // namespace app

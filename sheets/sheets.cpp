@@ -308,12 +308,12 @@ std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise, const 
         sheet->addResource(
             QTextDocument::ImageResource, QUrl(QStringLiteral("qr:link")),
             code.scaled(modules * 4, modules * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-        parts.push_back(Table{QStringLiteral("<table cellpadding='0'>"),
-                              {QStringLiteral("<tr><td><img src='qr:link' width='%1' "
-                                              "height='%1'></td></tr>")
-                                   .arg(side)},
-                              QStringLiteral("Играй на телефон"),
-                              QStringLiteral("<p>Снимай кода с телефона си.</p>")});
+        parts.emplace_back(Table{QStringLiteral("<table cellpadding='0'>"),
+                                 {QStringLiteral("<tr><td><img src='qr:link' width='%1' "
+                                                 "height='%1'></td></tr>")
+                                      .arg(side)},
+                                 QStringLiteral("Играй на телефон"),
+                                 QStringLiteral("<p>Снимай кода с телефона си.</p>")});
     }
     paginate(*sheet, parts);
     return sheet;

@@ -53,7 +53,7 @@ QImage QrImage(const QrCode &code, int module)
             const int row = y / module - quietZone;
             const int column = x / module - quietZone;
             if (row >= 0 && column >= 0 && row < code.size && column < code.size &&
-                code.dark[static_cast<std::size_t>(row * code.size + column)]) {
+                code.dark[(static_cast<std::size_t>(row) * code.size) + column]) {
                 image.setPixel(x, y, 1);
             }
         }
@@ -67,7 +67,7 @@ QByteArray QrSvg(const QrCode &code)
     QByteArray path;
     for (int y = 0; y < code.size; ++y) {
         for (int x = 0; x < code.size; ++x) {
-            if (code.dark[static_cast<std::size_t>(y * code.size + x)]) {
+            if (code.dark[(static_cast<std::size_t>(y) * code.size) + x]) {
                 path += QStringLiteral("M%1,%2h1v1h-1z")
                             .arg(x + quietZone)
                             .arg(y + quietZone)
@@ -75,13 +75,13 @@ QByteArray QrSvg(const QrCode &code)
             }
         }
     }
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 %1 %1\" "
-                          "shape-rendering=\"crispEdges\">\n"
-                          "<rect width=\"%1\" height=\"%1\" fill=\"#fff\"/>\n")
+    return QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 %1 %1" shape-rendering="crispEdges">
+<rect width="%1" height="%1" fill="#fff"/>
+)")
                .arg(side)
                .toLatin1() +
-           "<path fill=\"#000\" d=\"" + path + "\"/>\n</svg>\n";
+           R"(<path fill="#000" d=")" + path + "\"/>\n</svg>\n";
 }
 
 QString WriteQrCode(const QString &text, const QString &path)
@@ -90,7 +90,7 @@ QString WriteQrCode(const QString &text, const QString &path)
     if (const QString *problem = std::get_if<QString>(&code)) {
         return QCoreApplication::translate("web", "no QR code: %1").arg(*problem);
     }
-    const QrCode &made = std::get<QrCode>(code);
+    const auto &made = std::get<QrCode>(code);
     QSaveFile file(path);
     const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
     if (!file.open(QIODevice::WriteOnly) ||

@@ -237,6 +237,31 @@ void SheetsTest::showsEachPicture()
 // However many rows and pictures a sheet has, none of its table rows crosses the end of a page:
 // a row's number, text, picture and boxes are printed together. (With a picture every second or
 // fourth row, 40 pairs put a row with a picture, and a row of boxes, across a page's end.)
+namespace {
+
+// The pages that the lines of a table's row are laid out on, each line's top and bottom.
+QSet<int> pagesOf(const QTextTable &table, int row, const QTextDocument &sheet)
+{
+    const double page = sheet.pageSize().height();
+    const QAbstractTextDocumentLayout *layout = sheet.documentLayout();
+    QSet<int> pages;
+    for (int column = 0; column < table.columns(); ++column) {
+        const QTextTableCell cell = table.cellAt(row, column);
+        for (QTextBlock block = cell.firstCursorPosition().block();
+             block.isValid() && block.position() <= cell.lastPosition(); block = block.next()) {
+            const double top = layout->blockBoundingRect(block).top();
+            for (int line = 0; line < block.layout()->lineCount(); ++line) {
+                const QTextLine shown = block.layout()->lineAt(line);
+                pages << int((top + shown.y()) / page)
+                      << int((top + shown.y() + shown.height() - 1) / page);
+            }
+        }
+    }
+    return pages;
+}
+
+} // namespace
+
 void SheetsTest::breaksNoRowAcrossPages_data()
 {
     QTest::addColumn<int>("every");
@@ -256,27 +281,11 @@ void SheetsTest::breaksNoRowAcrossPages()
     for (const bool answers : {false, true}) {
         const std::unique_ptr<QTextDocument> sheet =
             answers ? sheets::AnswerKey(exercise) : sheets::Worksheet(exercise);
-        const double page = sheet->pageSize().height();
         QVERIFY(sheet->pageCount() > 2);
-        const QAbstractTextDocumentLayout *layout = sheet->documentLayout();
         for (QTextFrame *frame : sheet->rootFrame()->childFrames()) {
             const auto *table = qobject_cast<QTextTable *>(frame);
             for (int row = 0; table != nullptr && row < table->rows(); ++row) {
-                // Every line of every cell of the row, where the layout put it.
-                QSet<int> pages;
-                for (int column = 0; column < table->columns(); ++column) {
-                    const QTextTableCell cell = table->cellAt(row, column);
-                    for (QTextBlock block = cell.firstCursorPosition().block();
-                         block.isValid() && block.position() <= cell.lastPosition();
-                         block = block.next()) {
-                        const double top = layout->blockBoundingRect(block).top();
-                        for (int line = 0; line < block.layout()->lineCount(); ++line) {
-                            const QTextLine shown = block.layout()->lineAt(line);
-                            pages << int((top + shown.y()) / page)
-                                  << int((top + shown.y() + shown.height() - 1) / page);
-                        }
-                    }
-                }
+                const QSet<int> pages = pagesOf(*table, row, *sheet);
                 QVERIFY2(pages.size() == 1,
                          qPrintable(table->cellAt(row, 0).firstCursorPosition().block().text()));
             }

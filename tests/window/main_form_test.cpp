@@ -1065,7 +1065,8 @@ void MainFormTest::sharesTheLink()
             auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             name->setText(path);
             QTest::keyClick(name, Qt::Key_Return);
-        } else if (auto *dialog = qobject_cast<LinkDialog *>(modal); dialog && shown.isEmpty()) {
+        } else if (auto *dialog = qobject_cast<LinkDialog *>(modal);
+                   dialog != nullptr && shown.isEmpty()) {
             shown << dialog->findChild<QPlainTextEdit *>()->toPlainText();
             // Copied now; saved once this answer is over, so that it answers the file dialog too.
             for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
