@@ -100,7 +100,7 @@ Game::Game(std::vector<Row> rows) : m_rows(std::move(rows))
 {
     for (const Row &row : m_rows) {
         const auto boxes = row.letters().size();
-        m_entered.push_back(QStringList(boxes, QString()));
+        m_entered.emplace_back(boxes, QString());
         m_checked.push_back(m_entered.back());
         // A word without a letter has nothing to write: it stands solved.
         m_solved.push_back(boxes == 0);
@@ -139,7 +139,7 @@ Game::Outcome Game::hint(int row)
     }
     ++m_wrongTries;
     entered[box] = letters[box];
-    const Outcome checked = check(row);
+    Outcome checked = check(row);
     if (checked.verdict != Verdict::None) {
         return checked;
     }
