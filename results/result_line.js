@@ -37,11 +37,14 @@ function resultScore(pairs, wrongTries) {
   return pairs + wrongTries === 0 ? 0 : Math.round((100 * pairs) / (pairs + wrongTries));
 }
 
-// A finished game as one line: { name, puzzle, pairs, total, wrongTries, seconds, when, id }.
-// A "|" in a name or a title becomes "/", and blanks of any kind are one space.
+// A finished game as one line: { name, puzzle, pairs, total, wrongTries, seconds, when, id }, and
+// `game: "crossword"` for the crossword, which the counts then name. A "|" in a name or a title
+// becomes "/", and blanks of any kind are one space.
+const crosswordMark = "кръстословица: ";
+
 function resultLine(result) {
   const field = (text) => resultNormalized(text.replaceAll("|", "/"));
   const time = `${Math.floor(result.seconds / 60)}:${String(result.seconds % 60).padStart(2, "0")}`;
   const errors = result.wrongTries === 1 ? "грешка" : "грешки";
-  return resultLineOf([field(result.name), field(result.puzzle), `${result.pairs} от ${result.total}, ${result.wrongTries} ${errors}`, `${resultScore(result.pairs, result.wrongTries)} от 100`, time, field(result.when), field(result.id)]);
+  return resultLineOf([field(result.name), field(result.puzzle), `${result.game === "crossword" ? crosswordMark : ""}${result.pairs} от ${result.total}, ${result.wrongTries} ${errors}`, `${resultScore(result.pairs, result.wrongTries)} от 100`, time, field(result.when), field(result.id)]);
 }

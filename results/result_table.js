@@ -81,9 +81,10 @@ function foundResults(pasted) {
 }
 
 function resultRowOf({ fields, checks }) {
-  const pairs = /^(\d+ от \d+), (\d+) грешк[аи]$/.exec(fields[2]);
+  const crossword = fields[2].startsWith(crosswordMark);
+  const pairs = /^(\d+ от \d+), (\d+) грешк[аи]$/.exec(crossword ? fields[2].slice(crosswordMark.length) : fields[2]);
   const score = /^(\d+) от 100$/.exec(fields[3]);
-  return { name: fields[0], puzzle: fields[1], pairs: pairs ? pairs[1] : fields[2], wrongTries: pairs ? pairs[2] : "", score: score ? score[1] : fields[3], time: fields[4], when: fields[5], id: fields[6], tries: 1, checks, titleShared: false };
+  return { name: fields[0], puzzle: fields[1], game: crossword ? "Кръстословица" : "Свържи", pairs: pairs ? pairs[1] : fields[2], wrongTries: pairs ? pairs[2] : "", score: score ? score[1] : fields[3], time: fields[4], when: fields[5], id: fields[6], tries: 1, checks, titleShared: false };
 }
 
 // The teacher's table of the result lines in pasted text, { rows, unreadable }: a learner's best
@@ -103,7 +104,7 @@ function resultTable(pasted) {
     }
     met.add(whole);
     const row = resultRowOf(line);
-    const learner = `${caseFolded(line.fields[0])}|${line.fields[6]}`;
+    const learner = `${caseFolded(line.fields[0])}|${line.fields[6]}|${line.fields[2].startsWith(crosswordMark)}`;
     if (!line.checks || !best.has(learner)) {
       if (line.checks) {
         best.set(learner, rows.length);
@@ -127,16 +128,16 @@ function resultTable(pasted) {
   }
   rows.forEach((row) => (row.titleShared = shared.has(caseFolded(row.puzzle))));
   const collator = new Intl.Collator("bg", { sensitivity: "accent" });
-  rows.sort((left, right) => collator.compare(left.name, right.name) || collator.compare(left.puzzle, right.puzzle) || collator.compare(left.id, right.id) || Number(right.checks) - Number(left.checks));
+  rows.sort((left, right) => collator.compare(left.name, right.name) || collator.compare(left.puzzle, right.puzzle) || collator.compare(left.id, right.id) || collator.compare(left.game, right.game) || Number(right.checks) - Number(left.checks));
   return { rows, unreadable };
 }
 
-const resultHeading = ["Име", "Пъзел", "Двойки", "Грешки", "Точки", "Време", "Кога", "Опити", "Проверка"];
+const resultHeading = ["Име", "Пъзел", "Игра", "Двойки", "Грешки", "Точки", "Време", "Кога", "Опити", "Проверка"];
 
 // A row's cells as the table shows them: a puzzle's identifier after its title where another
 // puzzle has the same title.
 function resultCells(row) {
-  return [row.name, row.titleShared ? `${row.puzzle} (${row.id})` : row.puzzle, row.pairs, row.wrongTries, row.score, row.time, row.when, String(row.tries), row.checks ? "вярна" : "променена"];
+  return [row.name, row.titleShared ? `${row.puzzle} (${row.id})` : row.puzzle, row.game, row.pairs, row.wrongTries, row.score, row.time, row.when, String(row.tries), row.checks ? "вярна" : "променена"];
 }
 
 // What the table says of the lines that it could not read; empty when it read them all.
@@ -164,7 +165,7 @@ function resultCsv(rows) {
   };
   const cells = (row) => {
     const shown = resultCells(row);
-    return [shown[0], row.puzzle, row.id, ...shown.slice(2, 5), hours(row.time), ...shown.slice(6)];
+    return [shown[0], row.puzzle, row.id, ...shown.slice(2, 6), hours(row.time), ...shown.slice(7)];
   };
   const heading = [...resultHeading.slice(0, 2), "Идентификатор", ...resultHeading.slice(2)];
   return `\ufeff${[heading, ...rows.map(cells)].map(line).join("")}`;

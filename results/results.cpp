@@ -15,6 +15,7 @@ namespace results {
 namespace {
 
 const QString marker = QStringLiteral("Резултат:");
+const QString crosswordMark = QStringLiteral("кръстословица: ");
 constexpr int fieldCount = 8; // name, puzzle, pairs and wrong tries, score, time, when, id, code
 constexpr int joinsAtMost = 3;
 
@@ -163,10 +164,13 @@ Row rowOf(const Found &line)
     static const QRegularExpression counts(QStringLiteral("^(\\d+ от \\d+), (\\d+) грешк[аи]$"));
     static const QRegularExpression score(QStringLiteral("^(\\d+) от 100$"));
     const QStringList &fields = line.fields;
-    const QRegularExpressionMatch pairs = counts.match(fields[2]);
+    const bool crossword = fields[2].startsWith(crosswordMark);
+    const QRegularExpressionMatch pairs =
+        counts.match(crossword ? fields[2].sliced(crosswordMark.size()) : fields[2]);
     const QRegularExpressionMatch points = score.match(fields[3]);
     return {fields[0],
             fields[1],
+            crossword ? QStringLiteral("Кръстословица") : QStringLiteral("Свържи"),
             pairs.hasMatch() ? pairs.captured(1) : fields[2],
             pairs.captured(2),
             points.hasMatch() ? points.captured(1) : fields[3],
@@ -200,7 +204,8 @@ QString ResultLine(const Result &result)
     };
     return lineOf(
         {field(result.name), field(result.puzzle),
-         QStringLiteral("%1 от %2, %3 %4")
+         QStringLiteral("%1%2 от %3, %4 %5")
+             .arg(result.crossword ? crosswordMark : QString())
              .arg(result.pairs)
              .arg(result.total)
              .arg(result.wrongTries)
@@ -225,7 +230,8 @@ Table ResultTable(const QString &pasted)
         }
         met.insert(whole, true);
         const Row row = rowOf(line);
-        const QString learner = line.fields[0].toCaseFolded() + u'|' + line.fields[6];
+        const QString learner =
+            line.fields[0].toCaseFolded() + u'|' + line.fields[6] + u'|' + row.game;
         if (!line.checks || !best.contains(learner)) {
             if (line.checks) {
                 best.insert(learner, rows.size());
@@ -258,7 +264,7 @@ Table ResultTable(const QString &pasted)
     std::stable_sort(rows.begin(), rows.end(), [&collator](const Row &left, const Row &right) {
         for (const auto &[one, other] :
              {std::pair{left.name, right.name}, std::pair{left.puzzle, right.puzzle},
-              std::pair{left.id, right.id}}) {
+              std::pair{left.id, right.id}, std::pair{left.game, right.game}}) {
             if (const int order = collator.compare(one, other); order != 0) {
                 return order < 0;
             }
@@ -270,15 +276,17 @@ Table ResultTable(const QString &pasted)
 
 QStringList Heading()
 {
-    return {QStringLiteral("Име"),    QStringLiteral("Пъзел"), QStringLiteral("Двойки"),
-            QStringLiteral("Грешки"), QStringLiteral("Точки"), QStringLiteral("Време"),
-            QStringLiteral("Кога"),   QStringLiteral("Опити"), QStringLiteral("Проверка")};
+    return {QStringLiteral("Име"),     QStringLiteral("Пъзел"),  QStringLiteral("Игра"),
+            QStringLiteral("Двойки"),  QStringLiteral("Грешки"), QStringLiteral("Точки"),
+            QStringLiteral("Време"),   QStringLiteral("Кога"),   QStringLiteral("Опити"),
+            QStringLiteral("Проверка")};
 }
 
 QStringList CellsOf(const Row &row)
 {
     return {row.name,
             row.titleShared ? QStringLiteral("%1 (%2)").arg(row.puzzle, row.id) : row.puzzle,
+            row.game,
             row.pairs,
             row.wrongTries,
             row.score,
@@ -324,7 +332,7 @@ QByteArray ResultCsv(const std::vector<Row> &rows)
         cells.insert(2, row.id);
         if (const QRegularExpressionMatch time = minutes.match(row.time); time.hasMatch()) {
             const int all = time.captured(1).toInt();
-            cells[6] = QStringLiteral("%1:%2:%3")
+            cells[7] = QStringLiteral("%1:%2:%3")
                            .arg(all / 60)
                            .arg(all % 60, 2, 10, QChar(u'0'))
                            .arg(time.captured(2));

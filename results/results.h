@@ -20,9 +20,10 @@ struct Result
     int pairs = 0;  // made
     int total = 0;  // pairs in all
     int wrongTries = 0;
-    int seconds = 0; // the game's length
-    QString when;    // "09.12.2026 10:42", local time
-    QString id;      // the puzzle's package identifier: "acronym-84f771fa"
+    int seconds = 0;        // the game's length
+    QString when;           // "09.12.2026 10:42", local time
+    QString id;             // the puzzle's package identifier: "acronym-84f771fa"
+    bool crossword = false; // played as the crossword, not as the matching game
 };
 
 /// The score that a learning platform records: 100 × pairs ÷ (pairs + wrong tries), rounded.
@@ -30,8 +31,8 @@ int Score(int pairs, int wrongTries);
 
 /// The result as one line, ending in the check code of everything before it:
 /// "Резултат: Иван Петров, 5 б | История - акроним | 9 от 9, 1 грешка | 90 от 100 | 4:12 |
-/// 09.12.2026 10:42 | acronym-84f771fa | 7KQ2-M9XA". A "|" in a name or a title becomes "/", and
-/// blanks of any kind are one space.
+/// 09.12.2026 10:42 | acronym-84f771fa | 7KQ2-M9XA"; the crossword's counts begin with
+/// "кръстословица: ". A "|" in a name or a title becomes "/", and blanks of any kind are one space.
 QString ResultLine(const Result &result);
 
 /// A row of the teacher's table: a learner's best checking line for one puzzle, with the number
@@ -40,6 +41,7 @@ struct Row
 {
     QString name;
     QString puzzle;
+    QString game;  // "Свържи" or "Кръстословица"
     QString pairs; // "9 от 9"
     QString wrongTries;
     QString score;

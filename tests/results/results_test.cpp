@@ -47,7 +47,8 @@ void ResultsTest::writesTheSharedLines()
     QCOMPARE(results::ResultLine({result["name"].toString(), result["puzzle"].toString(),
                                   result["pairs"].toInt(), result["total"].toInt(),
                                   result["wrongTries"].toInt(), result["seconds"].toInt(),
-                                  result["when"].toString(), result["id"].toString()}),
+                                  result["when"].toString(), result["id"].toString(),
+                                  result["game"].toString() == QLatin1String("crossword")}),
              game["line"].toString());
 }
 

@@ -440,7 +440,7 @@ test("reads the shared result lines as the program does, and its «Резулт�
   }, pasted);
   const rows = await tab.$$eval("#result-table tbody tr", (rows) => rows.map((row) => [...row.cells].map((cell) => cell.textContent)));
   assert.deepEqual(rows, await tab.evaluate((text) => resultTable(text).rows.map(resultCells), pasted));
-  assert.equal(rows.length, 10);
+  assert.equal(rows.length, 11);
   assert.match(await tab.$eval("#result-count", (count) => count.textContent), / 4 реда «Резултат:» не можаха да се прочетат\.$/);
   assert.deepEqual((await downloaded(tab, saving, "save-csv")).bytes, readFileSync(join(folder, "program.csv")));
   assert.deepEqual(await violations(tab), []);

@@ -1039,8 +1039,8 @@ void MainFormTest::sendsTheResultLine()
         cells << table->item(0, column)->text();
     }
     QCOMPARE(table->rowCount(), 1);
-    QCOMPARE(cells.mid(0, 5),
-             QStringList({"Иван Петров, 5 б", "История - акроним", "9 от 9", "1", "90"}));
+    QCOMPARE(cells.mid(0, 6),
+             QStringList({"Иван Петров, 5 б", "История - акроним", "Свържи", "9 от 9", "1", "90"}));
     QCOMPARE(cells.last(), "вярна");
     const auto labels = results.findChildren<QLabel *>();
     QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel *label) {
