@@ -38,14 +38,31 @@ function findLmsApi(start) {
 
 const twoDigits = (number) => String(number).padStart(2, "0");
 
-// A board to come back to, as cmi.suspend_data keeps it: "filled slots;wrong tries", "0,3,8;1".
-function suspendData({ filled, wrongTries }) {
-  return `${filled.join(",")};${wrongTries}`;
+// The boards to come back to, as cmi.suspend_data keeps them: each game's filled slots and wrong
+// tries, then the game shown: "0,3,8;1|2;0|c" (c for the crossword, m for the matching game). A
+// board not begun is empty. Data kept before the crossword, "0,3,8;1", is the matching game's.
+function suspendData({ boards, shown }) {
+  const board = (progress) => (progress ? `${progress.filled.join(",")};${progress.wrongTries}` : "");
+  return `${board(boards.matching)}|${board(boards.crossword)}|${shown === "crossword" ? "c" : "m"}`;
 }
 
 function progressFrom(data) {
-  const [, filled, tries] = /^((?:\d{1,2}(?:,\d{1,2})*)?);(\d{1,4})$/.exec(data ?? "") ?? [];
-  return tries === undefined ? null : { filled: filled === "" ? [] : filled.split(",").map(Number), wrongTries: Number(tries) };
+  const board = (text) => {
+    const [, filled, tries] = /^((?:\d{1,2}(?:,\d{1,2})*)?);(\d{1,4})$/.exec(text) ?? [];
+    return tries === undefined ? null : { filled: filled === "" ? [] : filled.split(",").map(Number), wrongTries: Number(tries) };
+  };
+  const [matching, crossword, shown, ...more] = (data ?? "").split("|");
+  if (shown === undefined) {
+    const old = board(matching);
+    return old && { boards: { matching: old }, shown: "matching" };
+  }
+  const boards = {};
+  for (const [name, text] of [["matching", matching], ["crossword", crossword]]) {
+    if (text !== "") {
+      boards[name] = board(text);
+    }
+  }
+  return more.length > 0 || !/^[cm]$/.test(shown) || Object.values(boards).includes(null) ? null : { boards, shown: shown === "c" ? "crossword" : "matching" };
 }
 
 // Speaks SCORM 1.2's data model for a game, as its watcher.
@@ -54,6 +71,7 @@ class LmsReport {
     this.api = api;
     this.began = Date.now();
     this.open = false;
+    this.kept = { boards: {}, shown: "matching" };
   }
 
   call(name, ...values) {
@@ -86,36 +104,54 @@ class LmsReport {
     this.interactions = Number.parseInt(this.call("LMSGetValue", "cmi.interactions._count"), 10) || 0;
     const progress = this.call("LMSGetValue", "cmi.core.entry") === "resume" ? progressFrom(this.call("LMSGetValue", "cmi.suspend_data")) : null;
     if (progress) {
+      this.kept = progress;
       game.resume(progress);
     }
     this.call("LMSCommit", "");
   }
 
+  keep() {
+    this.set("cmi.suspend_data", suspendData(this.kept));
+    this.set("cmi.core.exit", "suspend");
+    this.call("LMSCommit", "");
+  }
+
+  switched(shown) {
+    if (this.open && this.kept.shown !== shown) {
+      this.kept.shown = shown;
+      this.keep();
+    }
+  }
+
   // Each pair is a matching interaction: the word's slot matched with the explanation's, each
-  // named by one character as SCORM 1.2 names them (0-9, then a-z, so 36 slots at most).
-  judged({ outcome, wordKey, explanationKey }, progress) {
+  // named by one character as SCORM 1.2 names them (0-9, then a-z, so 36 slots at most). Each
+  // checked word of the crossword is a fill-in interaction: the word written, against the right one.
+  judged({ outcome, wordKey, explanationKey, typed, word }, progress) {
     if (!this.open) {
       return;
     }
     const interaction = `cmi.interactions.${this.interactions++}`;
     const now = new Date();
-    this.set(`${interaction}.id`, `word${wordKey + 1}`);
-    this.set(`${interaction}.type`, "matching");
+    const crossword = progress.game === "crossword";
+    this.set(`${interaction}.id`, `${crossword ? "crossword" : "word"}${wordKey + 1}`);
+    this.set(`${interaction}.type`, crossword ? "fill-in" : "matching");
     this.set(`${interaction}.time`, `${twoDigits(now.getHours())}:${twoDigits(now.getMinutes())}:${twoDigits(now.getSeconds())}`);
-    if (wordKey < 36 && explanationKey < 36) {
+    if (crossword) {
+      this.set(`${interaction}.student_response`, typed.slice(0, 255));
+      this.set(`${interaction}.correct_responses.0.pattern`, word.slice(0, 255));
+    } else if (wordKey < 36 && explanationKey < 36) {
       this.set(`${interaction}.student_response`, `${wordKey.toString(36)}.${explanationKey.toString(36)}`);
       this.set(`${interaction}.correct_responses.0.pattern`, `${wordKey.toString(36)}.${wordKey.toString(36)}`);
     }
     this.set(`${interaction}.result`, outcome === "right" ? "correct" : "wrong");
-    this.set("cmi.suspend_data", suspendData(progress));
-    this.set("cmi.core.exit", "suspend");
-    this.call("LMSCommit", "");
+    this.kept.boards[progress.game] = progress;
+    this.keep();
   }
 
-  reset() {
+  reset(game) {
     if (this.open) {
-      this.set("cmi.suspend_data", "");
-      this.call("LMSCommit", "");
+      delete this.kept.boards[game];
+      this.keep();
     }
   }
 
@@ -147,7 +183,7 @@ class ResultSender {
   constructor(exercise, identifier) {
     this.exercise = exercise;
     this.identifier = identifier;
-    this.since = Date.now();
+    this.since = { matching: Date.now(), crossword: Date.now() };
     const byId = (id) => document.getElementById(id);
     this.name = byId("send-name");
     this.line = byId("send-line");
@@ -173,23 +209,24 @@ class ResultSender {
   }
 
   started() {
-    this.since = Date.now();
+    this.since = { matching: Date.now(), crossword: Date.now() };
   }
 
-  reset() {
-    this.since = Date.now();
+  reset(game) {
+    this.since[game] = Date.now();
     document.getElementById("send").hidden = true;
   }
 
-  finished({ slots, wrongTries }) {
+  finished({ game, slots, wrongTries }) {
     const now = new Date();
     const two = (number) => String(number).padStart(2, "0");
     this.game = {
+      game,
       puzzle: this.exercise.title,
       pairs: slots,
       total: slots,
       wrongTries,
-      seconds: Math.round((Date.now() - this.since) / 1000),
+      seconds: Math.round((Date.now() - this.since[game]) / 1000),
       when: `${two(now.getDate())}.${two(now.getMonth() + 1)}.${now.getFullYear()} ${two(now.getHours())}:${two(now.getMinutes())}`,
       id: this.identifier,
     };

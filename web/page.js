@@ -131,21 +131,22 @@ class ListBox {
   }
 }
 
-// Those who follow a game on the page. Each may have any of started(game), judged(pair,
-// progress), reset() and finished(progress): a judged pair is its outcome and the keys of the
-// chosen word and explanation; progress is the slots filled, the wrong tries and the slots in all.
+// Those who follow the games on the page. Each may have any of started(games), switched(game),
+// judged(pair, progress), reset(game) and finished(progress). A game is "matching" or
+// "crossword". A judged pair is its outcome and the keys of the chosen word and explanation, or
+// in the crossword the row's key, the typed word and the right one; progress is the game, its
+// slots filled, the wrong tries and the slots in all.
 const gameWatchers = [];
 
-// Plays the exercise on the page's board, from its start, and tells the watchers what happens.
-// Returns the game, which can resume from a progress.
-function play(exercise, watchers = []) {
+// Plays the exercise's matching game on the page's board, from its start; `tell` passes what
+// happens to the watchers. Returns the game, which can resume from a progress.
+function playMatching(exercise, tell) {
   const byId = (id) => document.getElementById(id);
   const words = new ListBox(byId("words"));
   const explanations = new ListBox(byId("explanations"));
   const slots = byId("slots");
   const said = byId("said");
   const done = byId("done");
-  const tell = (what, ...details) => watchers.forEach((watcher) => watcher[what]?.(...details));
   let board;
   let wrongTries;
 
@@ -198,7 +199,7 @@ function play(exercise, watchers = []) {
   const progress = () => {
     const left = new Set(board.words.map((row) => row.key));
     const filled = exercise.words.map((row) => row.key).filter((key) => !left.has(key));
-    return { filled: filled.sort((a, b) => a - b), wrongTries, slots: exercise.slots };
+    return { game: "matching", filled: filled.sort((a, b) => a - b), wrongTries, slots: exercise.slots };
   };
 
   byId("choose").addEventListener("click", () => {
@@ -225,12 +226,12 @@ function play(exercise, watchers = []) {
   byId("result").addEventListener("click", () => done.showModal());
   byId("reset").addEventListener("click", () => {
     start();
-    tell("reset");
+    tell("reset", "matching");
   });
   byId("done-close").addEventListener("click", () => done.close());
   start();
 
-  const game = {
+  return {
     // Puts back a game where a learner left it: the pairs of these slots made, so many wrong
     // tries. Slots that the board does not have are passed over.
     resume({ filled, wrongTries: tries }) {
@@ -246,8 +247,34 @@ function play(exercise, watchers = []) {
       show();
     },
   };
-  tell("started", game);
-  return game;
+}
+
+// Plays both games of the exercise, the matching game shown first, and tells the watchers what
+// happens. Returns the games, which can resume where a learner left them.
+function play(exercise, watchers = []) {
+  const tell = (what, ...details) => watchers.forEach((watcher) => watcher[what]?.(...details));
+  const games = { matching: playMatching(exercise, tell), crossword: playCrossword(exercise, tell) };
+  const show = (shown) => {
+    for (const name of Object.keys(games)) {
+      document.getElementById(name).hidden = name !== shown;
+      document.getElementById(`show-${name}`).setAttribute("aria-pressed", String(name === shown));
+    }
+    tell("switched", shown);
+  };
+  for (const name of Object.keys(games)) {
+    document.getElementById(`show-${name}`).addEventListener("click", () => show(name));
+  }
+  const played = {
+    // Both boards as a learner left them, each a progress, and the game that was shown.
+    resume({ boards, shown }) {
+      for (const [name, progress] of Object.entries(boards)) {
+        games[name].resume(progress);
+      }
+      show(shown);
+    },
+  };
+  tell("started", played);
+  return played;
 }
 
 const crcTable = Array.from({ length: 256 }, (_, byte) => {

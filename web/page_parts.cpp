@@ -87,6 +87,19 @@ QString compactScript(const QString &script)
     return kept.join(u'\n') + u'\n';
 }
 
+QString compactStyle(const QString &style)
+{
+    static const QRegularExpression comment(QStringLiteral("/\\*.*?\\*/"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    QStringList kept;
+    for (const QString &line : QString(style).remove(comment).split(u'\n')) {
+        if (const QString rule = line.trimmed(); !rule.isEmpty()) {
+            kept << rule;
+        }
+    }
+    return kept.join(u'\n') + u'\n';
+}
+
 QString scriptData(const QJsonDocument &json)
 {
     return QString::fromUtf8(json.toJson(QJsonDocument::Compact))

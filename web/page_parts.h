@@ -18,9 +18,11 @@ QString resource(const QString &name);
 /// Parts one after the other, in the order given.
 QString resources(const QStringList &names);
 
-/// A script that others wrote, as a page carries it: its first comment (its licence) as it is, then
-/// its code without comments, blank lines and indentation.
+/// A script as a page carries it: its first comment (its licence) as it is, then its code without
+/// comments, blank lines and indentation.
 QString compactScript(const QString &script);
+/// A style sheet as a page carries it: without comments, blank lines and indentation.
+QString compactStyle(const QString &style);
 
 /// JSON to go inside a script element, where only "</" could end it early: every '<' is escaped,
 /// and JSON reads "\u003c" as '<'.

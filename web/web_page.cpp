@@ -34,18 +34,30 @@ QString policy(const QString &script, const QString &style)
         .arg(hashSource(script), hashSource(style));
 }
 
-// The game page's script: the game, the result line's rules, then its report of a finished game:
+// The game page's script: the games, the result line's rules, then its report of a finished game:
 // to a learning platform that plays it, or as a result line.
-const QStringList gameScripts{QStringLiteral("web/page.js"),
-                              QStringLiteral("results/result_line.js"),
-                              QStringLiteral("web/lms.js")};
+const QStringList gameScripts{
+    QStringLiteral("web/page.js"), QStringLiteral("crossword/crossword.js"),
+    QStringLiteral("web/crossword_page.js"), QStringLiteral("results/result_line.js"),
+    QStringLiteral("web/lms.js")};
+
+// The game page's script and style, as the page carries them.
+QString gameScript()
+{
+    return parts::compactScript(parts::resources(gameScripts));
+}
+
+QString gameStyle()
+{
+    return parts::compactStyle(parts::resource(QStringLiteral("web/page.css")));
+}
 
 // The game's page, but for its title and its exercise; `carried` leaves its style and script as
 // places too, for the editor's page, whose own style and script start with them.
 QStringList gamePieces(bool carried = false)
 {
-    const QString style = parts::resource(QStringLiteral("web/page.css"));
-    const QString script = parts::resources(gameScripts);
+    const QString style = gameStyle();
+    const QString script = gameScript();
     QHash<QString, QString> places{{QStringLiteral("POLICY"), policy(script, style)}};
     if (!carried) {
         places.insert(QStringLiteral("STYLE"), style);
@@ -79,25 +91,24 @@ QString EditorPage(const QString &player)
 {
     const QString game = parts::resource(QStringLiteral("web/page.html"));
     const qsizetype board = game.indexOf(QStringLiteral("<body>\n")) + 7;
-    const QString style =
-        parts::resources({QStringLiteral("web/page.css"), QStringLiteral("web/editor.css")});
+    const QString style = gameStyle() + parts::resource(QStringLiteral("web/editor.css"));
     // The game's script first, to play the puzzle being made and to be written into its pages;
     // then the program's rules and writers.
     const QString script =
-        parts::resources(gameScripts) +
-        parts::compactScript(parts::resource(QStringLiteral("web/qrcode.js"))) +
-        parts::resources(
+        gameScript() + parts::compactScript(parts::resource(QStringLiteral("web/qrcode.js"))) +
+        parts::compactScript(parts::resources(
             {QStringLiteral("puzzle/text_encoding.js"), QStringLiteral("puzzle/pictures.js"),
              QStringLiteral("puzzle/puzzle_file.js"), QStringLiteral("editor/draft.js"),
              QStringLiteral("web/web_page.js"), QStringLiteral("web/scorm_package.js"),
              QStringLiteral("web/puzzle_link.js"), QStringLiteral("sheets/sheets.js"),
-             QStringLiteral("results/result_table.js"), QStringLiteral("editor/editor_window.js")});
+             QStringLiteral("results/result_table.js"),
+             QStringLiteral("editor/editor_window.js")}));
     // The game's pieces leave its style and script to the page, which has them at the start of
     // its own, and say how long they are.
     const QJsonObject pieces{
         {QStringLiteral("pieces"), QJsonArray::fromStringList(gamePieces(true))},
-        {QStringLiteral("style"), parts::resource(QStringLiteral("web/page.css")).size()},
-        {QStringLiteral("script"), parts::resources(gameScripts).size()},
+        {QStringLiteral("style"), gameStyle().size()},
+        {QStringLiteral("script"), gameScript().size()},
         {QStringLiteral("player"), player}};
     return parts::filled(
                parts::piecesOf(parts::resource(QStringLiteral("web/editor.html"))),
@@ -124,15 +135,13 @@ QString PlayerPage(const board::Exercise &builtIn)
                                     "role=\"alert\" hidden></p>\n"))
             .replace(QStringLiteral("id=\"exercise\">@EXERCISE@"),
                      QStringLiteral("id=\"built-in\">@LINK@"));
-    const QString style =
-        parts::resources({QStringLiteral("web/page.css"), QStringLiteral("web/player.css")});
+    const QString style = gameStyle() + parts::resource(QStringLiteral("web/player.css"));
     const QString script =
-        parts::resources(gameScripts) +
-        parts::compactScript(parts::resource(QStringLiteral("web/qrcode.js"))) +
-        parts::resources(
+        gameScript() + parts::compactScript(parts::resource(QStringLiteral("web/qrcode.js"))) +
+        parts::compactScript(parts::resources(
             {QStringLiteral("puzzle/text_encoding.js"), QStringLiteral("puzzle/pictures.js"),
              QStringLiteral("puzzle/puzzle_file.js"), QStringLiteral("web/web_page.js"),
-             QStringLiteral("web/puzzle_link.js"), QStringLiteral("web/player.js")});
+             QStringLiteral("web/puzzle_link.js"), QStringLiteral("web/player.js")}));
     const QString link = PuzzleLink({}, LinkText(builtIn));
     return parts::filled(parts::piecesOf(page),
                          {{QStringLiteral("POLICY"), policy(script, style)},
