@@ -167,3 +167,34 @@ test("plays a whole game under an LMS that refuses every call, with no error", a
   assert.deepEqual(errors, []);
   await tab.close();
 });
+
+// Writes words into the crossword's rows, from the first of `from` on: each row's field takes the
+// focus and the word's letters.
+async function writeWords(tab, sco, typed, from = 1) {
+  for (const [index, word] of typed.entries()) {
+    await sco.focus(`#cw-field-${from + index}`);
+    await tab.keyboard.type(word);
+  }
+}
+
+test("reports the crossword's words as fill-in interactions, brings it back half solved, and scores it", async () => {
+  const words = ["хазари", "аспарух", "нобили", "таран", "евридика", "рицар", "византийци", "елена", "лакедемон"];
+  const first = await lms({});
+  await first.sco.click("#show-crossword");
+  await writeWords(first.tab, first.sco, ["хазарр"]);
+  await first.sco.$eval("#cw-field-1", (field) => (field.value = ""));
+  await writeWords(first.tab, first.sco, words.slice(0, 4));
+  const { cmi } = await heldAfter(first.tab, first.leave);
+  const interactions = Object.values(cmi.interactions).map(({ id, type, student_response, result }) => [id, type, student_response, result]);
+  assert.deepEqual(interactions.slice(0, 2), [["crossword1", "fill-in", "хазарр", "wrong"], ["crossword1", "fill-in", "хазари", "correct"]]);
+  assert.deepEqual([cmi.core.exit, cmi.suspend_data], ["suspend", "|0,1,2,3;1|c"]);
+  await first.tab.close();
+
+  const again = await lms({ cmi: JSON.stringify({ core: { entry: "resume", lesson_status: cmi.core.lesson_status }, suspend_data: cmi.suspend_data }) });
+  assert.deepEqual(await again.sco.evaluate(() => [document.getElementById("crossword").hidden, document.getElementById("cw-key").textContent]), [false, "Отговорът: х А н т · · · · ·"]);
+  await writeWords(again.tab, again.sco, words.slice(4), 5);
+  assert.equal(await again.sco.$eval("#done-text", (end) => end.textContent), "Браво! Акронимът е готов: «хан Тервел».\nГрешни опити: 1.");
+  const held = await heldAfter(again.tab, again.leave);
+  assert.deepEqual([held.cmi.core.score.raw, held.cmi.core.lesson_status, held.refused, again.errors], ["90", "passed", [], []]);
+  await again.tab.close();
+});
