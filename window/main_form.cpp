@@ -5,6 +5,7 @@
 
 #include "announcer.h"
 #include "build_settings.h"
+#include "crossword_window.h"
 #include "flat_button.h"
 #include "hamburger.xpm"
 #include "link_dialog.h"
@@ -186,6 +187,40 @@ void ShowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &caption
     box.exec();
 }
 
+void ShowGameEnd(QWidget *parent, Announcer *announcer, const QString &answer,
+                 results::Result result)
+{
+    QMessageBox box(QMessageBox::Information, parent->windowTitle(),
+                    QStringLiteral("Браво! Акронимът е готов: «%1».\nГрешни опити: %2.")
+                        .arg(answer)
+                        .arg(result.wrongTries),
+                    QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    const QPushButton *send =
+        box.addButton(QStringLiteral("Изпрати резултата"), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    if (box.clickedButton() != send) {
+        return;
+    }
+    // The line goes where the class talks to the teacher; the name is kept for the next game.
+    QSettings settings;
+    NameDialog asked(parent);
+    asked.setTextValue(settings.value(QStringLiteral("results/name")).toString());
+    if (asked.exec() != QDialog::Accepted) {
+        return;
+    }
+    result.name = asked.textValue();
+    settings.setValue(QStringLiteral("results/name"), result.name);
+    const QString line = results::ResultLine(result);
+    QGuiApplication::clipboard()->setText(line);
+    announcer->say(QStringLiteral("Копирано"));
+    ShowMessage(parent, QMessageBox::Information, parent->windowTitle(),
+                QStringLiteral("Копирано. Постави реда там, където класът пише на учителя:\n\n") +
+                    line);
+}
+
 QFont FormFont()
 {
     QFont font(QStringLiteral("Times New Roman"));
@@ -281,6 +316,11 @@ MainForm::MainForm(QWidget *parent)
                [this] { print(false); });
     addCommand(QStringLiteral("Печатай отговорите…"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] { print(true); });
+    addCommand(QStringLiteral("Кръстословица…"), QKeySequence(Qt::CTRL | Qt::Key_K), [this] {
+        auto *crossword = new CrosswordWindow(m_exercise, this);
+        crossword->setAttribute(Qt::WA_DeleteOnClose);
+        crossword->show();
+    });
     addCommand(QStringLiteral("Връзка и QR код…"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
         LinkDialog dialog(m_exercise, this);
         dialog.exec();
@@ -442,44 +482,11 @@ void MainForm::tell(const board::Choice &choice)
 // The message that ends a game; «Изпрати резултата» in it sends the result on.
 void MainForm::showResult()
 {
-    QMessageBox box(QMessageBox::Information, windowTitle(),
-                    QStringLiteral("Браво! Акронимът е готов: «%1».\nГрешни опити: %2.")
-                        .arg(QString::fromStdString(m_exercise.answer))
-                        .arg(m_wrongTries),
-                    QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    const QPushButton *send =
-        box.addButton(QStringLiteral("Изпрати резултата"), QMessageBox::ActionRole);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Ok);
-    box.exec();
-    if (box.clickedButton() == send) {
-        sendResult();
-    }
-}
-
-// Copies the result line for the learner to paste where the class talks to the teacher; the name
-// is kept for the next game.
-void MainForm::sendResult()
-{
-    QSettings settings;
-    NameDialog asked(this);
-    asked.setTextValue(settings.value(QStringLiteral("results/name")).toString());
-    if (asked.exec() != QDialog::Accepted) {
-        return;
-    }
-    const QString name = asked.textValue();
-    settings.setValue(QStringLiteral("results/name"), name);
     const int pairs = m_list3->ListCount();
-    const QString line = results::ResultLine(
-        {name, QString::fromStdString(m_exercise.title), pairs, pairs, m_wrongTries, m_seconds,
-         m_finished.toString(QStringLiteral("dd.MM.yyyy HH:mm")),
-         web::PackageIdentifier(m_exercise)});
-    QGuiApplication::clipboard()->setText(line);
-    m_announcer->say(QStringLiteral("Копирано"));
-    ShowMessage(this, QMessageBox::Information, windowTitle(),
-                QStringLiteral("Копирано. Постави реда там, където класът пише на учителя:\n\n") +
-                    line);
+    ShowGameEnd(this, m_announcer, QString::fromStdString(m_exercise.answer),
+                {QString(), QString::fromStdString(m_exercise.title), pairs, pairs, m_wrongTries,
+                 m_seconds, m_finished.toString(QStringLiteral("dd.MM.yyyy HH:mm")),
+                 web::PackageIdentifier(m_exercise)});
 }
 
 void MainForm::report(const std::exception &error)

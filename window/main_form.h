@@ -5,6 +5,7 @@
 
 #include "board.h"
 #include "content.h"
+#include "results.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -31,6 +32,12 @@ class QPlainTextEdit;
 /// The window's caption: the publisher's web address, a blank, then the
 /// exercise's caption; the caption alone when there is no address.
 QString WindowCaption(const QString &publisherAddress, const QString &caption);
+
+/// The message that ends a game: the answer and the wrong tries. Its «Изпрати резултата» asks the
+/// learner's name, which may not be blank and is kept for the next game, and copies `result`'s line
+/// under it for the learner to send; `announcer` tells screen readers that it is copied.
+void ShowGameEnd(QWidget *parent, Announcer *announcer, const QString &answer,
+                 results::Result result);
 
 /// The font of every control: Times New Roman, 12 points at the 96 dots per inch for which the
 /// layout's twips were authored.
@@ -100,7 +107,6 @@ private:
     void showPictures(const board::Exercise &exercise);
     void showChosenPicture();
     void showResult();
-    void sendResult();
 
     QLabel *m_heading = nullptr;
     std::array<FlatButton *, 2> m_command1{};
