@@ -33,9 +33,8 @@ std::vector<Cell> clusters(const QString &text)
     return cells;
 }
 
-} // namespace
-
-QStringList Row::letters() const
+// The letters of the cells that are boxes.
+QStringList boxed(const std::vector<Cell> &cells)
 {
     QStringList letters;
     for (const Cell &cell : cells) {
@@ -44,6 +43,13 @@ QStringList Row::letters() const
         }
     }
     return letters;
+}
+
+} // namespace
+
+QStringList Row::letters() const
+{
+    return boxed(cells);
 }
 
 int Row::lead() const
@@ -60,13 +66,7 @@ std::vector<Cell> CellsOf(const QString &word)
 
 QStringList LettersOf(const QString &typed)
 {
-    QStringList letters;
-    for (const Cell &cell : clusters(typed)) {
-        if (cell.box) {
-            letters << cell.text;
-        }
-    }
-    return letters;
+    return boxed(clusters(typed));
 }
 
 std::vector<Row> Rows(const board::Exercise &exercise)

@@ -187,8 +187,9 @@ function playCrossword(exercise, tell) {
     const field = fields[at];
     field.value = game.entered[at].join("");
     field.focus();
-    const place = game.entered[at].indexOf("");
-    field.setSelectionRange(place < 0 ? field.value.length : place, place < 0 ? field.value.length : place);
+    const empty = game.entered[at].indexOf("");
+    const place = empty < 0 ? field.value.length : empty;
+    field.setSelectionRange(place, place);
     draw(at);
     judge(at, outcome);
   });

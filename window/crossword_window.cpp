@@ -33,12 +33,6 @@ QString letterCount(qsizetype letters)
                                                                  : QStringLiteral("букви"));
 }
 
-// Where the cursor goes to stand before box `box` of a field that holds `text`.
-int positionOf(const QString &text, qsizetype box)
-{
-    return static_cast<int>(crossword::LettersOf(text).mid(0, box).join(QString()).size());
-}
-
 } // namespace
 
 BoxField::BoxField(const crossword::Game &game, int row, int lead, int columns, QWidget *parent)
@@ -62,6 +56,12 @@ QSize BoxField::sizeHint() const
 int BoxField::currentBox() const
 {
     return static_cast<int>(crossword::LettersOf(text().left(cursorPosition())).size());
+}
+
+void BoxField::setCurrentBox(qsizetype box)
+{
+    setCursorPosition(
+        static_cast<int>(crossword::LettersOf(text()).mid(0, box).join(QString()).size()));
 }
 
 void BoxField::paintEvent(QPaintEvent * /*event*/)
@@ -124,7 +124,7 @@ void BoxField::mousePressEvent(QMouseEvent *event)
     const auto boxes = std::count_if(row.cells.begin(), row.cells.begin() + static_cast<long>(cell),
                                      [](const crossword::Cell &each) { return each.box; });
     if (!m_game.solved(m_row)) {
-        setCursorPosition(positionOf(text(), boxes));
+        setCurrentBox(boxes);
     }
     update();
 }
@@ -209,11 +209,9 @@ CrosswordWindow::CrosswordWindow(const board::Exercise &exercise, QWidget *paren
         connect(field, &BoxField::moveAsked, this, [this, field, index](int step) {
             const int to = index + step;
             if (to >= 0 && to < static_cast<int>(m_fields.size())) {
-                const qsizetype box =
-                    crossword::LettersOf(field->text().left(field->cursorPosition())).size();
                 BoxField *next = m_fields[static_cast<std::size_t>(to)];
                 next->setFocus();
-                next->setCursorPosition(positionOf(next->text(), box));
+                next->setCurrentBox(field->currentBox());
             }
         });
     }
@@ -256,13 +254,13 @@ void CrosswordWindow::typed(int row)
 {
     BoxField *field = m_fields[static_cast<std::size_t>(row)];
     const qsizetype count = m_game.entered(row).size();
-    qsizetype caret = crossword::LettersOf(field->text().left(field->cursorPosition())).size();
+    qsizetype caret = field->currentBox();
     QStringList letters = crossword::LettersOf(field->text());
     letters.remove(std::min(caret, letters.size()), std::max<qsizetype>(0, letters.size() - count));
     letters.resize(std::min(letters.size(), count));
     caret = std::min(caret, count);
     field->setText(letters.join(QString()));
-    field->setCursorPosition(positionOf(field->text(), caret));
+    field->setCurrentBox(caret);
     field->setWrong(false);
     judge(row, m_game.type(row, field->text()));
 }
@@ -294,21 +292,22 @@ void CrosswordWindow::judge(int row, const crossword::Game::Outcome &outcome)
 
 void CrosswordWindow::hint()
 {
-    auto row = static_cast<std::size_t>(m_focused);
-    for (std::size_t next = 0; m_game.solved(static_cast<int>(row)); ++next) {
-        if (next == m_fields.size()) {
-            return;
-        }
+    // The row last in use, or the first still to solve once that one is solved.
+    int row = m_focused;
+    for (int next = 0; next < static_cast<int>(m_fields.size()) && m_game.solved(row); ++next) {
         row = next;
     }
-    const crossword::Game::Outcome outcome = m_game.hint(static_cast<int>(row));
-    BoxField *field = m_fields[row];
-    const QStringList &entered = m_game.entered(static_cast<int>(row));
+    if (m_game.solved(row)) {
+        return;
+    }
+    const crossword::Game::Outcome outcome = m_game.hint(row);
+    BoxField *field = m_fields[static_cast<std::size_t>(row)];
+    const QStringList &entered = m_game.entered(row);
     field->setText(entered.join(QString()));
     field->setFocus();
     const qsizetype empty = entered.indexOf(QString());
-    field->setCursorPosition(positionOf(field->text(), empty < 0 ? entered.size() : empty));
-    judge(static_cast<int>(row), outcome);
+    field->setCurrentBox(empty < 0 ? entered.size() : empty);
+    judge(row, outcome);
 }
 
 void CrosswordWindow::restart()

@@ -32,6 +32,11 @@ public:
     /// A wrong word: its boxes are marked until the next letter.
     void setWrong(bool wrong);
 
+    /// The box that the cursor stands before, counted in letters.
+    int currentBox() const;
+    /// Puts the cursor before box `box`, as far as the letters go.
+    void setCurrentBox(qsizetype box);
+
     /// A box's side, in pixels.
     static constexpr int side = 28;
 
@@ -52,9 +57,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    // The box that the cursor is before, counted in letters.
-    int currentBox() const;
-
     const crossword::Game &m_game;
     int m_row;
     int m_lead;
