@@ -49,6 +49,18 @@ struct CommandLine
         QCoreApplication::translate(
             "acronym", "Write the puzzle's answer key into PDF, then exit. Needs no display."),
         QCoreApplication::translate("acronym", "PDF")};
+    QCommandLineOption crossword{
+        QStringLiteral("crossword"),
+        QCoreApplication::translate(
+            "acronym", "Write the puzzle as an A4 crossword to fill in on paper into PDF, its "
+                       "shaded column spelling the answer, then exit. Needs no display."),
+        QCoreApplication::translate("acronym", "PDF")};
+    QCommandLineOption crosswordAnswers{
+        QStringLiteral("crossword-answers"),
+        QCoreApplication::translate(
+            "acronym", "Write the crossword filled in, for the teacher, into PDF, then exit. Needs "
+                       "no display."),
+        QCoreApplication::translate("acronym", "PDF")};
     QCommandLineOption html{
         QStringLiteral("html"),
         QCoreApplication::translate(
@@ -129,6 +141,8 @@ struct CommandLine
         parser.addOption(screenshot);
         parser.addOption(worksheet);
         parser.addOption(answers);
+        parser.addOption(crossword);
+        parser.addOption(crosswordAnswers);
         parser.addOption(html);
         parser.addOption(scorm);
         parser.addOption(htmlEditor);
@@ -155,7 +169,7 @@ struct CommandLine
                parser.isSet(QStringLiteral("help-all"));
     }
 
-    // The worksheet, the answer key and the web pages are written without a window.
+    // The sheets and the web pages are written without a window.
     bool writesFiles() const
     {
         return writesSheets() || parser.isSet(html) || parser.isSet(scorm) || writesEditor() ||
@@ -164,7 +178,8 @@ struct CommandLine
     // The sheets need fonts, and a QR code's picture a GUI application; the pages are text.
     bool writesSheets() const
     {
-        return parser.isSet(worksheet) || parser.isSet(answers) || parser.isSet(qr);
+        return parser.isSet(worksheet) || parser.isSet(answers) || parser.isSet(crossword) ||
+               parser.isSet(crosswordAnswers) || parser.isSet(qr);
     }
     bool writesEditor() const { return parser.isSet(htmlEditor) || parser.isSet(htmlPlayer); }
 };
@@ -228,6 +243,8 @@ Request ReadRequest(const QStringList &arguments, Mode mode)
     request.screenshot = valueOf(parser, line.screenshot);
     request.worksheet = valueOf(parser, line.worksheet);
     request.answers = valueOf(parser, line.answers);
+    request.crossword = valueOf(parser, line.crossword);
+    request.crosswordAnswers = valueOf(parser, line.crosswordAnswers);
     request.html = valueOf(parser, line.html);
     request.scorm = valueOf(parser, line.scorm);
     request.htmlEditor = valueOf(parser, line.htmlEditor);

@@ -21,8 +21,8 @@ enum class Mode
 {
     Terminal,   // help, version, a mistake, --check, --results, or a window without a display to
                 // open it on
-    Files,      // the worksheet or the answer key, and any pages: fonts, so a GUI application, but
-                // no window
+    Files,      // the worksheet, the answer key or the crossword, and any pages: fonts, so a GUI
+                // application, but no window
     Pages,      // the web pages or the package alone: text, which the core application writes
     Screenshot, // the window, offscreen
     Window,
@@ -42,6 +42,8 @@ struct Request
     std::optional<QString> screenshot;
     std::optional<QString> worksheet;
     std::optional<QString> answers;
+    std::optional<QString> crossword;        // the crossword to fill in on paper
+    std::optional<QString> crosswordAnswers; // and filled in
     std::optional<QString> html;
     std::optional<QString> scorm;
     std::optional<QString> htmlEditor;

@@ -147,7 +147,8 @@ int ShowResults(const QStringList &paths, const std::optional<QString> &csv)
 
 namespace {
 
-// The worksheet and the answer key; the worksheet ends with the link's QR code when asked.
+// The worksheet, the answer key and the crossword with its answers; the worksheet ends with the
+// link's QR code when asked.
 QString writeSheets(const board::Exercise &exercise, const Request &request, const QString &link)
 {
     QImage code;
@@ -161,7 +162,11 @@ QString writeSheets(const board::Exercise &exercise, const Request &request, con
     for (const auto &[path, sheet] :
          {std::pair{request.worksheet,
                     request.worksheet ? sheets::Worksheet(exercise, code) : nullptr},
-          std::pair{request.answers, request.answers ? sheets::AnswerKey(exercise) : nullptr}}) {
+          std::pair{request.answers, request.answers ? sheets::AnswerKey(exercise) : nullptr},
+          std::pair{request.crossword,
+                    request.crossword ? sheets::Crossword(exercise, false) : nullptr},
+          std::pair{request.crosswordAnswers,
+                    request.crosswordAnswers ? sheets::Crossword(exercise, true) : nullptr}}) {
         if (path) {
             if (QString error = sheets::WritePdf(*sheet, *path); !error.isEmpty()) {
                 return error;

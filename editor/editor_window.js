@@ -147,6 +147,8 @@ class EditorWindow {
       play: () => this.withPuzzle((exercise) => this.play(exercise)),
       "print-sheet": () => this.withPuzzle(async (exercise) => this.print(worksheet(exercise, await this.sheetCode(exercise)))),
       "print-answers": () => this.withPuzzle((exercise) => this.print(answerKey(exercise))),
+      "print-crossword": () => this.withPuzzle((exercise) => this.print(crosswordSheet(exercise, false))),
+      "print-crossword-answers": () => this.withPuzzle((exercise) => this.print(crosswordSheet(exercise, true))),
       "add-row": () => this.addRow(),
       "remove-row": () => this.removeRow(),
       "row-up": () => this.moveRow(-1),

@@ -4,6 +4,7 @@
 #include "sheets.h"
 
 #include "board.h"
+#include "crossword.h"
 #include "pictures.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -258,7 +259,77 @@ QString pictureOf(QTextDocument &sheet, const board::Exercise &exercise, std::si
         .arg(shown.height());
 }
 
+// How to fill the crossword in on paper.
+const QStringList crosswordInstructions{
+    QStringLiteral("Прочети всяко пояснение и напиши думата в кутийките на реда му, по една буква "
+                   "в кутийка."),
+    QStringLiteral("Буквите в сивата колона, прочетени отгоре надолу, дават отговора.")};
+
+// A crossword row's cells as a table of one row: `pad` blank places before them so that its first
+// box stands in the key column, and each box `side` pixels a side, the key's shaded. A character
+// that is not a letter stands as it is, without a box.
+QString boxesOf(const crossword::Row &row, int pad, int side, bool filled)
+{
+    const auto place = [](int width, const QString &attributes, const QString &text) {
+        return QStringLiteral("<td width='%1' align='center' valign='middle'%2>%3</td>")
+            .arg(QString::number(width), attributes, text);
+    };
+    const QString boxed = QStringLiteral(" style='border: 1px solid black; padding: %1px 0'")
+                              .arg(std::max(0, (side - 18) / 2));
+    QString cells;
+    for (int blank = 0; blank < pad; ++blank) {
+        cells += place(side, {}, QStringLiteral("&nbsp;"));
+    }
+    for (std::size_t cell = 0; cell < row.cells.size(); ++cell) {
+        const crossword::Cell &character = row.cells[cell];
+        if (!character.box) {
+            cells += place(side / 2, {}, character.text.toHtmlEscaped());
+            continue;
+        }
+        const bool key = static_cast<int>(cell) == row.lead();
+        cells += place(side, key ? boxed + QStringLiteral(" bgcolor='#c0c0c0'") : boxed,
+                       filled ? character.text.toHtmlEscaped() : QStringLiteral("&nbsp;"));
+    }
+    return QStringLiteral("<table cellspacing='0' cellpadding='0'><tr>%1</tr></table>").arg(cells);
+}
+
 } // namespace
+
+std::unique_ptr<QTextDocument> Crossword(const board::Exercise &exercise, bool filled)
+{
+    std::unique_ptr<QTextDocument> sheet = document();
+    const std::vector<crossword::Row> rows = crossword::Rows(exercise);
+    int lead = 0;
+    int tail = 1;
+    for (const crossword::Row &row : rows) {
+        lead = std::max(lead, row.lead());
+        tail = std::max(tail, static_cast<int>(row.cells.size()) - row.lead());
+    }
+    // Boxes of 7 mm where the longest row fits the explanations' column, smaller where it must.
+    const int side = std::min(26, 560 / (lead + tail));
+    QString start = heading(exercise, filled ? QStringLiteral(" — кръстословица, отговори")
+                                             : QStringLiteral(" — кръстословица"));
+    if (filled) {
+        start += QStringLiteral("<p><b>Отговор:</b> %1</p>").arg(escaped(exercise.answer));
+    } else {
+        for (const QString &paragraph : crosswordInstructions) {
+            start += QStringLiteral("<p>%1</p>").arg(paragraph);
+        }
+    }
+    QStringList lines;
+    for (const crossword::Row &row : rows) {
+        lines << QStringLiteral("<tr><td align='center'>%1</td><td>%2%3%4</td></tr>")
+                     .arg(QString::number(row.number),
+                          row.picture < 0
+                              ? QString()
+                              : pictureOf(*sheet, exercise, static_cast<std::size_t>(row.picture)),
+                          row.explanation.trimmed().toHtmlEscaped(),
+                          boxesOf(row, lead - row.lead(), side, filled));
+    }
+    paginate(*sheet, {start, table({{QStringLiteral("Ред"), 8}, {QStringLiteral("Пояснение"), 92}},
+                                   lines)});
+    return sheet;
+}
 
 std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise, const QImage &code)
 {

@@ -26,6 +26,13 @@ std::unique_ptr<QTextDocument> Worksheet(const board::Exercise &exercise, const 
 /// explanation, letter and box.
 std::unique_ptr<QTextDocument> AnswerKey(const board::Exercise &exercise);
 
+/// The crossword on paper: the title, how to fill it in, and a row for each letter of the answer,
+/// in its order, with its number, its explanation and a box for each letter of its word; the first
+/// boxes stand in one shaded column, which spells the answer. Characters of a word that are not
+/// letters stand as they are, without a box. `filled`, the teacher's copy, has every word written
+/// in; otherwise no word shows.
+std::unique_ptr<QTextDocument> Crossword(const board::Exercise &exercise, bool filled);
+
 /// Prints a sheet on `device`, each of its A4 pages scaled to the device's page, numbered at the
 /// bottom. A table row never breaks across pages: the sheets move one that would to the next.
 void Print(QTextDocument &sheet, QPagedPaintDevice &device);

@@ -14,6 +14,12 @@ const paperInstructions = [
 
 const boxesPerRow = 10;
 
+// How to fill the crossword in on paper.
+const crosswordInstructions = [
+  "Прочети всяко пояснение и напиши думата в кутийките на реда му, по една буква в кутийка.",
+  "Буквите в сивата колона, прочетени отгоре надолу, дават отговора.",
+];
+
 function element(name, text, attributes = {}) {
   const made = document.createElement(name);
   if (text !== undefined) {
@@ -123,4 +129,49 @@ function answerKey(exercise) {
     ["Пояснение", 55],
   ];
   return [element("h1", `${trimmed(exercise.title)} — отговори`), answer, sheetTable(head, pairs, [0, 1])];
+}
+
+// The crossword on paper, or `filled` in for the teacher: a row for each letter of the answer with
+// its number, its explanation and a box for each letter of its word, the first boxes in one shaded
+// column. Boxes of 7 mm, smaller where the longest row would not fit.
+function crosswordSheet(exercise, filled) {
+  const { rows } = exercise;
+  const keyed = (texts, keys) => texts.map((text, row) => ({ key: Number.parseInt(keys[row], 10), text, picture: row }));
+  const lines = crosswordRows({ words: keyed(rows.words, rows.wordKeys), explanations: keyed(rows.explanations, rows.explanationKeys) });
+  const lead = Math.max(0, ...lines.map((line) => line.lead));
+  const columns = lead + Math.max(1, ...lines.map((line) => line.cells.length - line.lead));
+  const sheet = [element("h1", `${trimmed(exercise.title)} — кръстословица${filled ? ", отговори" : ""}`)];
+  if (filled) {
+    const answer = element("p");
+    answer.append(element("b", "Отговор:"), ` ${trimmed(exercise.answer)}`);
+    sheet.push(answer);
+  } else {
+    sheet.push(...crosswordInstructions.map((paragraph) => element("p", paragraph)));
+  }
+  const cells = lines.map((line) => {
+    const boxes = element("div", undefined, { class: "crossword-boxes" });
+    boxes.style.setProperty("--side", `${Math.min(7, 148 / columns).toFixed(2)}mm`);
+    boxes.append(
+      ...Array.from({ length: lead - line.lead }, () => element("span")),
+      ...line.cells.map((cell, index) => {
+        if (!cell.box) {
+          return element("span", cell.text, { class: "apart" });
+        }
+        return element("span", filled ? cell.text : "", { class: index === line.lead ? "box key" : "box" });
+      }),
+    );
+    const explanation = document.createDocumentFragment();
+    explanation.append(explanationOf(exercise, line.picture), boxes);
+    return [String(line.number), explanation];
+  });
+  const table = sheetTable(
+    [
+      ["Ред", 8],
+      ["Пояснение", 92],
+    ],
+    cells,
+    [0],
+  );
+  table.classList.add("crossword");
+  return [...sheet, table];
 }

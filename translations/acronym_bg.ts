@@ -258,6 +258,14 @@
         <translation>Печат на задачата</translation>
     </message>
     <message>
+        <source>Print the crossword</source>
+        <translation>Печат на кръстословицата</translation>
+    </message>
+    <message>
+        <source>Print the crossword&apos;s answers</source>
+        <translation>Печат на отговорите на кръстословицата</translation>
+    </message>
+    <message>
         <source>Save as a web page</source>
         <translation>Запази като уеб страница</translation>
     </message>
@@ -350,6 +358,14 @@
     <message>
         <source>Write the puzzle&apos;s answer key into PDF, then exit. Needs no display.</source>
         <translation>Записва отговорите на задачата в PDF и спира. Не е нужен екран.</translation>
+    </message>
+    <message>
+        <source>Write the puzzle as an A4 crossword to fill in on paper into PDF, its shaded column spelling the answer, then exit. Needs no display.</source>
+        <translation>Записва задачата като кръстословица на лист формат A4 за попълване на хартия в PDF и спира. Сивата колона дава отговора. Не е нужен екран.</translation>
+    </message>
+    <message>
+        <source>Write the crossword filled in, for the teacher, into PDF, then exit. Needs no display.</source>
+        <translation>Записва попълнената кръстословица за учителя в PDF и спира. Не е нужен екран.</translation>
     </message>
     <message>
         <source>Write the puzzle as one web page that plays in any browser, offline, into PAGE, then exit. Needs no display.</source>

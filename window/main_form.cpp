@@ -312,10 +312,22 @@ MainForm::MainForm(QWidget *parent)
         saveAs(tr("Save for Moodle (SCORM)"), QStringLiteral("zip"), tr("SCORM packages (*.zip)"),
                &web::WriteScormPackage);
     });
-    addCommand(QStringLiteral("Печатай работния лист…"), QKeySequence::Print,
-               [this] { print(false); });
+    addCommand(QStringLiteral("Печатай работния лист…"), QKeySequence::Print, [this] {
+        print(tr("Print the worksheet"),
+              [this] { return sheets::Worksheet(m_exercise, LinkDialog::SheetCode(m_exercise)); });
+    });
     addCommand(QStringLiteral("Печатай отговорите…"),
-               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] { print(true); });
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] {
+                   print(tr("Print the answer key"),
+                         [this] { return sheets::AnswerKey(m_exercise); });
+               });
+    addCommand(QStringLiteral("Печатай кръстословицата…"), QKeySequence(), [this] {
+        print(tr("Print the crossword"), [this] { return sheets::Crossword(m_exercise, false); });
+    });
+    addCommand(QStringLiteral("Печатай отговорите на кръстословицата…"), QKeySequence(), [this] {
+        print(tr("Print the crossword's answers"),
+              [this] { return sheets::Crossword(m_exercise, true); });
+    });
     addCommand(QStringLiteral("Кръстословица…"), QKeySequence(Qt::CTRL | Qt::Key_K), [this] {
         auto *crossword = new CrosswordWindow(m_exercise, this);
         crossword->setAttribute(Qt::WA_DeleteOnClose);
@@ -506,18 +518,16 @@ void MainForm::chooseFile()
     }
 }
 
-void MainForm::print(bool answerKey)
+void MainForm::print(const QString &title,
+                     const std::function<std::unique_ptr<QTextDocument>()> &made)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(QString::fromStdString(m_exercise.title));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(answerKey ? tr("Print the answer key") : tr("Print the worksheet"));
+    dialog.setWindowTitle(title);
     if (dialog.exec() == QDialog::Accepted) {
-        sheets::Print(*(answerKey
-                            ? sheets::AnswerKey(m_exercise)
-                            : sheets::Worksheet(m_exercise, LinkDialog::SheetCode(m_exercise))),
-                      printer);
+        sheets::Print(*made(), printer);
     }
 }
 

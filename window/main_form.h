@@ -17,6 +17,7 @@
 #include <array>
 #include <exception>
 #include <functional>
+#include <memory>
 
 class Announcer;
 class FlatButton;
@@ -24,6 +25,7 @@ class ListBox;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
+class QTextDocument;
 
 // The controls keep the names the program's design gives them (List1, List2, List3, Command1,
 // Label1, Text1, Command1Click), against Qt's camelCase; each object name is the control's name
@@ -52,17 +54,17 @@ void ShowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &caption
 
 /// The program's only window. It lays out its controls; play() puts an exercise on the board, and
 /// from then on "Избрах" runs the pair check and "Чисти" the reset. Ctrl+P prints its worksheet,
-/// Ctrl+Shift+P its answer key, through the system's print dialog. Each judged pair is told to
-/// screen readers, a filled slot is scrolled into sight, and the last one brings a message that
-/// spells the answer and counts the wrong tries, and offers the result as a line of text to send
-/// the teacher, under a name that may not be blank; until «Чисти», «Резултат» beside the slots
-/// brings that message back. «Резултати…» reads such lines into a table. Ctrl+O, or a file dropped
-/// on the window, replaces the exercise with one from a puzzle file; a file that cannot be played
-/// is explained in a message box and the game goes on as it was. Ctrl+S saves the exercise as a web
-/// page, and the menu also saves it as a SCORM package for Moodle. A right click on the form, the
-/// Menu key or Shift+F10 opens a menu of these commands. Every teacher's text is shown as plain
-/// text. A board error ends the program: a message box says what failed, and the event loop exits
-/// with EXIT_FAILURE.
+/// Ctrl+Shift+P its answer key, and the menu its crossword with or without the words, through the
+/// system's print dialog. Each judged pair is told to screen readers, a filled slot is scrolled
+/// into sight, and the last one brings a message that spells the answer and counts the wrong tries,
+/// and offers the result as a line of text to send the teacher, under a name that may not be blank;
+/// until «Чисти», «Резултат» beside the slots brings that message back. «Резултати…» reads such
+/// lines into a table. Ctrl+O, or a file dropped on the window, replaces the exercise with one from
+/// a puzzle file; a file that cannot be played is explained in a message box and the game goes on
+/// as it was. Ctrl+S saves the exercise as a web page, and the menu also saves it as a SCORM
+/// package for Moodle. A right click on the form, the Menu key or Shift+F10 opens a menu of these
+/// commands. Every teacher's text is shown as plain text. A board error ends the program: a message
+/// box says what failed, and the event loop exits with EXIT_FAILURE.
 class MainForm : public QWidget
 {
     Q_OBJECT
@@ -97,7 +99,8 @@ private:
     void Command1Click(int index);
     void tell(const board::Choice &choice);
     void chooseFile();
-    void print(bool answerKey);
+    // Prints the sheet that `made` makes, once the print dialog of `title` is accepted.
+    void print(const QString &title, const std::function<std::unique_ptr<QTextDocument>()> &made);
     using Writer = QString (*)(const board::Exercise &, const QString &);
     void saveAs(const QString &title, const QString &suffix, const QString &filter, Writer write);
     void addCommand(const QString &text, const QKeySequence &shortcut,

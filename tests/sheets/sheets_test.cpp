@@ -3,8 +3,10 @@
 
 #include "board.h"
 #include "content.h"
+#include "crossword.h"
 #include "drawn_pictures.h"
 #include "pictures.h"
+#include "puzzle_file.h"
 #include "sheets.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -82,6 +84,8 @@ private slots:
     void worksheetHoldsAllButTheAnswer();
     void answerKeyIsComplete_data();
     void answerKeyIsComplete();
+    void crosswordHidesTheWords_data();
+    void crosswordHidesTheWords();
     void writesWholeOrNothing();
     void showsEachPicture();
     void breaksNoRowAcrossPages_data();
@@ -181,6 +185,53 @@ void SheetsTest::answerKeyIsComplete()
     }
 }
 
+void SheetsTest::crosswordHidesTheWords_data()
+{
+    QTest::addColumn<board::Exercise>("exercise");
+    QTest::addColumn<bool>("filled");
+    const board::Exercise spaced =
+        puzzle::LoadPuzzle(QStringLiteral(GAMES_FOLDER "/crossword.acronym")).exercise;
+    for (const bool filled : {false, true}) {
+        const char *sheet = filled ? "answers" : "crossword";
+        QTest::addRow("built-in %s", sheet) << board::BuiltInExercise() << filled;
+        QTest::addRow("blanks and hyphens %s", sheet) << spaced << filled;
+    }
+}
+
+// The crossword shows each explanation after its row's number, its boxes under it; a word only
+// when filled, its letters in its boxes and its other characters between them; and the first
+// boxes stand shaded in one column.
+void SheetsTest::crosswordHidesTheWords()
+{
+    QFETCH(board::Exercise, exercise);
+    QFETCH(bool, filled);
+    const std::unique_ptr<QTextDocument> sheet = sheets::Crossword(exercise, filled);
+    const QString path = m_folder.filePath(QStringLiteral("crossword.pdf"));
+    QCOMPARE(sheets::WritePdf(*sheet, path), QString());
+    QStringList lines = pdfText(path, 0, true).split(u'\n');
+    for (QString &line : lines) {
+        line.remove(QRegularExpression(QStringLiteral("\\s")));
+    }
+    const std::vector<crossword::Row> rows = crossword::Rows(exercise);
+    for (const crossword::Row &row : rows) {
+        const QString explanation = QString::number(row.number) + row.explanation;
+        QVERIFY2(lines.contains(explanation.simplified().remove(u' ')), qPrintable(explanation));
+        QCOMPARE(lines.contains(row.word.simplified().remove(u' ')), filled);
+    }
+
+    QList<double> shaded;
+    const QAbstractTextDocumentLayout *layout = sheet->documentLayout();
+    for (QTextBlock block = sheet->begin(); block.isValid(); block = block.next()) {
+        const QTextTable *boxes = QTextCursor(block).currentTable();
+        if (boxes != nullptr && boxes->cellAt(block.position()).format().background().color() ==
+                                    QColor(0xc0, 0xc0, 0xc0)) {
+            shaded << layout->blockBoundingRect(block).left();
+        }
+    }
+    QCOMPARE(shaded.size(), rows.size());
+    QCOMPARE(std::count(shaded.begin(), shaded.end(), shaded.front()), shaded.size());
+}
+
 void SheetsTest::writesWholeOrNothing()
 {
     // A path under a plain file cannot be written, whoever runs the test: nothing may be left.
@@ -278,9 +329,12 @@ void SheetsTest::breaksNoRowAcrossPages()
     for (std::size_t row = 0; row < exercise.pictures.size(); row += every) {
         exercise.pictures[row] = std::get<board::Picture>(puzzle::PictureOf(picture));
     }
-    for (const bool answers : {false, true}) {
-        const std::unique_ptr<QTextDocument> sheet =
-            answers ? sheets::AnswerKey(exercise) : sheets::Worksheet(exercise);
+    using Sheet = std::unique_ptr<QTextDocument> (*)(const board::Exercise &);
+    for (const Sheet make : std::initializer_list<Sheet>{
+             [](const board::Exercise &made) { return sheets::Worksheet(made); }, sheets::AnswerKey,
+             [](const board::Exercise &made) { return sheets::Crossword(made, false); },
+             [](const board::Exercise &made) { return sheets::Crossword(made, true); }}) {
+        const std::unique_ptr<QTextDocument> sheet = make(exercise);
         QVERIFY(sheet->pageCount() > 2);
         for (QTextFrame *frame : sheet->rootFrame()->childFrames()) {
             const auto *table = qobject_cast<QTextTable *>(frame);

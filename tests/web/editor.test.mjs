@@ -404,6 +404,33 @@ test("prints the worksheet with the program's words, explanations and boxes, and
   await tab.close();
 });
 
+test("prints the crossword as the program does, with no word, and its answers filled in", async () => {
+  const puzzle = join(root, "tests/games/crossword.acronym");
+  const { tab } = await open(editorPage, { answer: (dialog) => dialog.type() === "confirm" && dialog.accept() });
+  await openIn(tab, puzzle);
+  await tab.evaluate(() => (window.print = () => {}));
+  const { words, explanations, explanationKeys } = (await readIn(tab, readFileSync(puzzle))).rows;
+  for (const [button, option] of [
+    ["#print-crossword", "--crossword"],
+    ["#print-crossword-answers", "--crossword-answers"],
+  ]) {
+    await tab.click(button);
+    writeFileSync(join(folder, "page.pdf"), await tab.pdf({ format: "A4" }));
+    acronym([puzzle, option, join(folder, "program.pdf")]);
+    // Each row on a line of its own, its blanks gone: number, explanation, then its boxes' letters.
+    const lines = (pdf) => execFileSync("pdftotext", ["-layout", join(folder, pdf), "-"], { encoding: "utf8" }).split("\n").map((line) => line.replace(/\s+/g, ""));
+    for (const sheet of [lines("page.pdf"), lines("program.pdf")]) {
+      explanations.forEach((explanation, row) => {
+        assert.ok(sheet.includes(`${Number(explanationKeys[row]) + 1}${explanation.replace(/\s+/g, "")}`), `${option}: ${explanation}`);
+      });
+      for (const word of words) {
+        assert.equal(sheet.includes(word.replace(/\s+/g, "")), option === "--crossword-answers", `${option}: ${word}`);
+      }
+    }
+  }
+  await tab.close();
+});
+
 test("has no axe-core violation empty, with problems and whole, and fits 1366 and 360 pixels", async () => {
   for (const viewport of [
     { width: 1366, height: 768 },
