@@ -42,7 +42,11 @@ before(async () => {
   assert.ok(engine in engines, `ACRONYM_BROWSER: no engine "${engine}"`);
   browser = await puppeteer.launch(engines[engine]);
 });
-after(() => browser?.close());
+// The scratch folder goes with the browser, once a file's tests are done.
+after(async () => {
+  await browser?.close();
+  rmSync(folder, { recursive: true, force: true });
+});
 
 // A browser context of its own, so with storage of its own, whose downloads land in a folder of
 // their own: `next` waits for the next one to be whole and gives its name and bytes.
