@@ -160,15 +160,13 @@ QString writeSheets(const board::Exercise &exercise, const Request &request, con
         code = web::QrImage(std::get<web::QrCode>(made), 1);
     }
     for (const auto &[path, sheet] :
-         {std::pair{request.worksheet,
-                    request.worksheet ? sheets::Worksheet(exercise, code) : nullptr},
-          std::pair{request.answers, request.answers ? sheets::AnswerKey(exercise) : nullptr},
-          std::pair{request.crossword,
-                    request.crossword ? sheets::Crossword(exercise, false) : nullptr},
-          std::pair{request.crosswordAnswers,
-                    request.crosswordAnswers ? sheets::Crossword(exercise, true) : nullptr}}) {
+         {std::pair{request.worksheet, sheets::Sheet::Worksheet},
+          std::pair{request.answers, sheets::Sheet::AnswerKey},
+          std::pair{request.crossword, sheets::Sheet::Crossword},
+          std::pair{request.crosswordAnswers, sheets::Sheet::CrosswordAnswers}}) {
         if (path) {
-            if (QString error = sheets::WritePdf(*sheet, *path); !error.isEmpty()) {
+            if (QString error = sheets::WritePdf(*sheets::SheetOf(sheet, exercise, code), *path);
+                !error.isEmpty()) {
                 return error;
             }
         }

@@ -56,7 +56,8 @@ void wireGame(MainForm *form)
     });
 }
 
-// An editor whose «Играй» plays its puzzle in a game window of its own, opened on the first play.
+// An editor whose «Играй» plays its puzzle in a game window of its own, opened on the first play,
+// and whose sheets print as the game window's do.
 EditorWindow *openEditor()
 {
     auto *editor = new EditorWindow;
@@ -66,6 +67,10 @@ EditorWindow *openEditor()
                      [editor](const board::Exercise &exercise) {
                          LinkDialog dialog(exercise, editor);
                          dialog.exec();
+                     });
+    QObject::connect(editor, &EditorWindow::printAsked, editor,
+                     [editor](const board::Exercise &exercise, sheets::Sheet sheet) {
+                         PrintSheet(editor, exercise, sheet);
                      });
     QObject::connect(editor, &EditorWindow::playAsked, editor,
                      [game](const board::Exercise &exercise) {

@@ -181,6 +181,25 @@ EditorWindow::EditorWindow(QWidget *parent) : QMainWindow(parent)
         withPuzzle([this](const board::Exercise &exercise) { emit linkAsked(exercise); });
     }));
     file->addSeparator();
+    struct Printed
+    {
+        QString text;
+        QKeySequence keys;
+        sheets::Sheet sheet;
+    };
+    const Printed printed[] = {
+        {tr("&Print the worksheet…"), QKeySequence::Print, sheets::Sheet::Worksheet},
+        {tr("Print the answer &key…"), Qt::CTRL | Qt::SHIFT | Qt::Key_P, sheets::Sheet::AnswerKey},
+        {tr("Print the c&rossword…"), {}, sheets::Sheet::Crossword},
+        {tr("Print the crossword's a&nswers…"), {}, sheets::Sheet::CrosswordAnswers}};
+    for (const Printed &each : printed) {
+        file->addAction(command(each.text, {each.keys}, [this, sheet = each.sheet] {
+            withPuzzle([this, sheet](const board::Exercise &exercise) {
+                emit printAsked(exercise, sheet);
+            });
+        }));
+    }
+    file->addSeparator();
     file->addAction(command(tr("&Close"), {Qt::CTRL | Qt::Key_W}, [this] { close(); }));
 
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
@@ -234,8 +253,10 @@ QAction *EditorWindow::command(const QString &text, const QList<QKeySequence> &s
 {
     auto *action = new QAction(text, this);
     action->setShortcuts(shortcuts);
-    action->setToolTip(action->iconText() + QStringLiteral(" (") +
-                       shortcuts.first().toString(QKeySequence::NativeText) + u')');
+    if (!shortcuts.first().isEmpty()) {
+        action->setToolTip(action->iconText() + QStringLiteral(" (") +
+                           shortcuts.first().toString(QKeySequence::NativeText) + u')');
+    }
     connect(action, &QAction::triggered, this, slot);
     addAction(action);
     return action;

@@ -6,6 +6,7 @@
 #include "content.h"
 #include "draft.h"
 #include "puzzle_file.h"
+#include "sheets.h"
 
 #include <QMainWindow>
 #include <QUndoStack>
@@ -43,6 +44,8 @@ signals:
     void playAsked(const board::Exercise &exercise);
     /// «Връзка и QR код»: the same puzzle, to share by a link.
     void linkAsked(const board::Exercise &exercise);
+    /// A «Печатай …» command: the same puzzle, and the sheet to print of it.
+    void printAsked(const board::Exercise &exercise, sheets::Sheet sheet);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

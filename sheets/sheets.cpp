@@ -424,6 +424,21 @@ std::unique_ptr<QTextDocument> AnswerKey(const board::Exercise &exercise)
     return sheet;
 }
 
+std::unique_ptr<QTextDocument> SheetOf(Sheet sheet, const board::Exercise &exercise,
+                                       const QImage &code)
+{
+    switch (sheet) {
+    case Sheet::Worksheet:
+        return Worksheet(exercise, code);
+    case Sheet::AnswerKey:
+        return AnswerKey(exercise);
+    case Sheet::Crossword:
+    case Sheet::CrosswordAnswers:
+        break;
+    }
+    return Crossword(exercise, sheet == Sheet::CrosswordAnswers);
+}
+
 void Print(QTextDocument &sheet, QPagedPaintDevice &device)
 {
     QPainter painter(&device);

@@ -33,6 +33,19 @@ std::unique_ptr<QTextDocument> AnswerKey(const board::Exercise &exercise);
 /// in; otherwise no word shows.
 std::unique_ptr<QTextDocument> Crossword(const board::Exercise &exercise, bool filled);
 
+/// The sheets of a puzzle, as a teacher asks for them.
+enum class Sheet
+{
+    Worksheet,
+    AnswerKey,
+    Crossword,
+    CrosswordAnswers
+};
+
+/// The sheet of that kind; `code` as for Worksheet(), which alone has it.
+std::unique_ptr<QTextDocument> SheetOf(Sheet sheet, const board::Exercise &exercise,
+                                       const QImage &code = {});
+
 /// Prints a sheet on `device`, each of its A4 pages scaled to the device's page, numbered at the
 /// bottom. A table row never breaks across pages: the sheets move one that would to the next.
 void Print(QTextDocument &sheet, QPagedPaintDevice &device);

@@ -215,6 +215,22 @@
         <source>&amp;Link and QR code…</source>
         <translation>&amp;Връзка и QR код…</translation>
     </message>
+    <message>
+        <source>&amp;Print the worksheet…</source>
+        <translation>&amp;Печатай работния лист…</translation>
+    </message>
+    <message>
+        <source>Print the answer &amp;key…</source>
+        <translation>Печатай от&amp;говорите…</translation>
+    </message>
+    <message>
+        <source>Print the c&amp;rossword…</source>
+        <translation>Печатай к&amp;ръстословицата…</translation>
+    </message>
+    <message>
+        <source>Print the crossword&apos;s a&amp;nswers…</source>
+        <translation>Печатай отговорите на кръ&amp;стословицата…</translation>
+    </message>
 </context>
 <context>
     <name>LinkDialog</name>

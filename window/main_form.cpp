@@ -29,6 +29,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
@@ -45,6 +46,7 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -187,6 +189,26 @@ void ShowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &caption
     box.exec();
 }
 
+void PrintSheet(QWidget *parent, const board::Exercise &exercise, sheets::Sheet sheet)
+{
+    static const std::map<sheets::Sheet, const char *> titles{
+        {sheets::Sheet::Worksheet, QT_TRANSLATE_NOOP("MainForm", "Print the worksheet")},
+        {sheets::Sheet::AnswerKey, QT_TRANSLATE_NOOP("MainForm", "Print the answer key")},
+        {sheets::Sheet::Crossword, QT_TRANSLATE_NOOP("MainForm", "Print the crossword")},
+        {sheets::Sheet::CrosswordAnswers,
+         QT_TRANSLATE_NOOP("MainForm", "Print the crossword's answers")}};
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QString::fromStdString(exercise.title));
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QCoreApplication::translate("MainForm", titles.at(sheet)));
+    if (dialog.exec() == QDialog::Accepted) {
+        const QImage code =
+            sheet == sheets::Sheet::Worksheet ? LinkDialog::SheetCode(exercise) : QImage();
+        sheets::Print(*sheets::SheetOf(sheet, exercise, code), printer);
+    }
+}
+
 void ShowGameEnd(QWidget *parent, Announcer *announcer, const QString &answer,
                  results::Result result)
 {
@@ -312,22 +334,15 @@ MainForm::MainForm(QWidget *parent)
         saveAs(tr("Save for Moodle (SCORM)"), QStringLiteral("zip"), tr("SCORM packages (*.zip)"),
                &web::WriteScormPackage);
     });
-    addCommand(QStringLiteral("Печатай работния лист…"), QKeySequence::Print, [this] {
-        print(tr("Print the worksheet"),
-              [this] { return sheets::Worksheet(m_exercise, LinkDialog::SheetCode(m_exercise)); });
-    });
+    addCommand(QStringLiteral("Печатай работния лист…"), QKeySequence::Print,
+               [this] { PrintSheet(this, m_exercise, sheets::Sheet::Worksheet); });
     addCommand(QStringLiteral("Печатай отговорите…"),
-               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] {
-                   print(tr("Print the answer key"),
-                         [this] { return sheets::AnswerKey(m_exercise); });
-               });
-    addCommand(QStringLiteral("Печатай кръстословицата…"), QKeySequence(), [this] {
-        print(tr("Print the crossword"), [this] { return sheets::Crossword(m_exercise, false); });
-    });
-    addCommand(QStringLiteral("Печатай отговорите на кръстословицата…"), QKeySequence(), [this] {
-        print(tr("Print the crossword's answers"),
-              [this] { return sheets::Crossword(m_exercise, true); });
-    });
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+               [this] { PrintSheet(this, m_exercise, sheets::Sheet::AnswerKey); });
+    addCommand(QStringLiteral("Печатай кръстословицата…"), QKeySequence(),
+               [this] { PrintSheet(this, m_exercise, sheets::Sheet::Crossword); });
+    addCommand(QStringLiteral("Печатай отговорите на кръстословицата…"), QKeySequence(),
+               [this] { PrintSheet(this, m_exercise, sheets::Sheet::CrosswordAnswers); });
     addCommand(QStringLiteral("Кръстословица…"), QKeySequence(Qt::CTRL | Qt::Key_K), [this] {
         auto *crossword = new CrosswordWindow(m_exercise, this);
         crossword->setAttribute(Qt::WA_DeleteOnClose);
@@ -515,19 +530,6 @@ void MainForm::chooseFile()
     dialog.setNameFilters({tr("Puzzles (*.acronym *.txt)"), tr("All files (*)")});
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         open(dialog.selectedFiles().constFirst());
-    }
-}
-
-void MainForm::print(const QString &title,
-                     const std::function<std::unique_ptr<QTextDocument>()> &made)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QString::fromStdString(m_exercise.title));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(title);
-    if (dialog.exec() == QDialog::Accepted) {
-        sheets::Print(*made(), printer);
     }
 }
 

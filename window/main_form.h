@@ -6,6 +6,7 @@
 #include "board.h"
 #include "content.h"
 #include "results.h"
+#include "sheets.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -17,7 +18,6 @@
 #include <array>
 #include <exception>
 #include <functional>
-#include <memory>
 
 class Announcer;
 class FlatButton;
@@ -25,7 +25,6 @@ class ListBox;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
-class QTextDocument;
 
 // The controls keep the names the program's design gives them (List1, List2, List3, Command1,
 // Label1, Text1, Command1Click), against Qt's camelCase; each object name is the control's name
@@ -40,6 +39,10 @@ QString WindowCaption(const QString &publisherAddress, const QString &caption);
 /// under it for the learner to send; `announcer` tells screen readers that it is copied.
 void ShowGameEnd(QWidget *parent, Announcer *announcer, const QString &answer,
                  results::Result result);
+
+/// Prints the exercise's sheet on A4 through the system's print dialog over `parent`; the
+/// worksheet ends with the link's QR code when the teacher asked for it.
+void PrintSheet(QWidget *parent, const board::Exercise &exercise, sheets::Sheet sheet);
 
 /// The font of every control: Times New Roman, 12 points at the 96 dots per inch for which the
 /// layout's twips were authored.
@@ -99,8 +102,6 @@ private:
     void Command1Click(int index);
     void tell(const board::Choice &choice);
     void chooseFile();
-    // Prints the sheet that `made` makes, once the print dialog of `title` is accepted.
-    void print(const QString &title, const std::function<std::unique_ptr<QTextDocument>()> &made);
     using Writer = QString (*)(const board::Exercise &, const QString &);
     void saveAs(const QString &title, const QString &suffix, const QString &filter, Writer write);
     void addCommand(const QString &text, const QKeySequence &shortcut,

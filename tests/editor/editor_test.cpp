@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: MIT
 
 #include "answering_dialogs.h"
+#include "content.h"
 #include "drawn_pictures.h"
 #include "editor_window.h"
 #include "pictures.h"
 #include "puzzle_file.h"
+#include "sheets.h"
 #include "translations.h"
 
 #include <QAbstractButton>
@@ -431,13 +433,41 @@ void EditorTest::showsEveryCommandWithItsKeys()
             }
         }
     }
-    QCOMPARE(menus, QStringList({"&Файл:", "Нов Ctrl+N", "Отвори… Ctrl+O", "Запази Ctrl+S",
-                                 "Запази като… Ctrl+Shift+S", "Играй F5", "Връзка и QR код… Ctrl+L",
-                                 "Затвори Ctrl+W", "&Редактиране:", "Отмени Ctrl+Z",
-                                 "Върни Ctrl+Shift+Z", "Ре&дове:", "Добави Alt+Ins",
-                                 "Премахни Alt+Del", "Нагоре Alt+Up", "Надолу Alt+Down"}));
+    QCOMPARE(menus, QStringList({"&Файл:",
+                                 "Нов Ctrl+N",
+                                 "Отвори… Ctrl+O",
+                                 "Запази Ctrl+S",
+                                 "Запази като… Ctrl+Shift+S",
+                                 "Играй F5",
+                                 "Връзка и QR код… Ctrl+L",
+                                 "Печатай работния лист… Ctrl+P",
+                                 "Печатай отговорите… Ctrl+Shift+P",
+                                 "Печатай кръстословицата… ",
+                                 "Печатай отговорите на кръстословицата… ",
+                                 "Затвори Ctrl+W",
+                                 "&Редактиране:",
+                                 "Отмени Ctrl+Z",
+                                 "Върни Ctrl+Shift+Z",
+                                 "Ре&дове:",
+                                 "Добави Alt+Ins",
+                                 "Премахни Alt+Del",
+                                 "Нагоре Alt+Up",
+                                 "Надолу Alt+Down"}));
     const auto *more = window.findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
     QVERIFY(more == nullptr || !more->isVisible());
+
+    // Each print command asks for its own sheet of the puzzle as it stands.
+    window.editExercise(board::BuiltInExercise());
+    QList<sheets::Sheet> asked;
+    connect(&window, &EditorWindow::printAsked, this,
+            [&asked](const board::Exercise &, sheets::Sheet sheet) { asked << sheet; });
+    for (QAction *entry : window.menuBar()->actions().constFirst()->menu()->actions()) {
+        if (entry->text().remove(u'&').startsWith(QStringLiteral("Печатай"))) {
+            entry->trigger();
+        }
+    }
+    QVERIFY(asked == QList({sheets::Sheet::Worksheet, sheets::Sheet::AnswerKey,
+                            sheets::Sheet::Crossword, sheets::Sheet::CrosswordAnswers}));
 }
 
 void EditorTest::asksBeforeClosing()
