@@ -96,6 +96,17 @@ std::vector<Row> Rows(const board::Exercise &exercise)
     return crossword;
 }
 
+Columns ColumnsOf(const std::vector<Row> &rows)
+{
+    int lead = 0;
+    int tail = 1;
+    for (const Row &row : rows) {
+        lead = std::max(lead, row.lead());
+        tail = std::max(tail, static_cast<int>(row.cells.size()) - row.lead());
+    }
+    return {lead, lead + tail};
+}
+
 Game::Game(std::vector<Row> rows) : m_rows(std::move(rows))
 {
     for (const Row &row : m_rows) {

@@ -50,6 +50,15 @@ QStringList LettersOf(const QString &typed);
 /// The crossword's rows, in the order of the answer's letters.
 std::vector<Row> Rows(const board::Exercise &exercise);
 
+/// The columns that the rows take with every first box in the key column: `lead` before it, as
+/// many as the most that a row has before its first box, and `count` in all, at least one.
+struct Columns
+{
+    int lead = 0;
+    int count = 1;
+};
+Columns ColumnsOf(const std::vector<Row> &rows);
+
 /// A game of the crossword: what the learner has written in each row, which rows are solved, and
 /// the wrong tries. A row is checked whenever its boxes are all filled anew: case aside, a right
 /// word solves it, a wrong one counts a wrong try and stays to be mended.

@@ -48,6 +48,13 @@ function crosswordRows(exercise) {
     .sort((one, other) => one.number - other.number);
 }
 
+// The columns that the rows take with every first box in the key column: `lead` before it, and
+// `count` in all, at least one.
+function crosswordColumns(rows) {
+  const lead = Math.max(0, ...rows.map((row) => row.lead));
+  return { lead, count: lead + Math.max(1, ...rows.map((row) => row.cells.length - row.lead)) };
+}
+
 // A game of the crossword: each row's boxes, the rows solved and the wrong tries. A step returns
 // its verdict ("none", "wrong" or "right") and what a screen reader says of it.
 class CrosswordGame {

@@ -299,14 +299,9 @@ std::unique_ptr<QTextDocument> Crossword(const board::Exercise &exercise, bool f
 {
     std::unique_ptr<QTextDocument> sheet = document();
     const std::vector<crossword::Row> rows = crossword::Rows(exercise);
-    int lead = 0;
-    int tail = 1;
-    for (const crossword::Row &row : rows) {
-        lead = std::max(lead, row.lead());
-        tail = std::max(tail, static_cast<int>(row.cells.size()) - row.lead());
-    }
+    const crossword::Columns columns = crossword::ColumnsOf(rows);
     // Boxes of 7 mm where the longest row fits the explanations' column, smaller where it must.
-    const int side = std::min(26, 560 / (lead + tail));
+    const int side = std::min(26, 560 / columns.count);
     QString start = heading(exercise, filled ? QStringLiteral(" — кръстословица, отговори")
                                              : QStringLiteral(" — кръстословица"));
     if (filled) {
@@ -324,7 +319,7 @@ std::unique_ptr<QTextDocument> Crossword(const board::Exercise &exercise, bool f
                               ? QString()
                               : pictureOf(*sheet, exercise, static_cast<std::size_t>(row.picture)),
                           row.explanation.trimmed().toHtmlEscaped(),
-                          boxesOf(row, lead - row.lead(), side, filled));
+                          boxesOf(row, columns.lead - row.lead(), side, filled));
     }
     paginate(*sheet, {start, table({{QStringLiteral("Ред"), 8}, {QStringLiteral("Пояснение"), 92}},
                                    lines)});

@@ -138,8 +138,7 @@ function crosswordSheet(exercise, filled) {
   const { rows } = exercise;
   const keyed = (texts, keys) => texts.map((text, row) => ({ key: Number.parseInt(keys[row], 10), text, picture: row }));
   const lines = crosswordRows({ words: keyed(rows.words, rows.wordKeys), explanations: keyed(rows.explanations, rows.explanationKeys) });
-  const lead = Math.max(0, ...lines.map((line) => line.lead));
-  const columns = lead + Math.max(1, ...lines.map((line) => line.cells.length - line.lead));
+  const { lead, count } = crosswordColumns(lines);
   const sheet = [element("h1", `${trimmed(exercise.title)} — кръстословица${filled ? ", отговори" : ""}`)];
   if (filled) {
     const answer = element("p");
@@ -150,7 +149,7 @@ function crosswordSheet(exercise, filled) {
   }
   const cells = lines.map((line) => {
     const boxes = element("div", undefined, { class: "crossword-boxes" });
-    boxes.style.setProperty("--side", `${Math.min(7, 148 / columns).toFixed(2)}mm`);
+    boxes.style.setProperty("--side", `${Math.min(7, 148 / count).toFixed(2)}mm`);
     boxes.append(
       ...Array.from({ length: lead - line.lead }, () => element("span")),
       ...line.cells.map((cell, index) => {

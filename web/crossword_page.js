@@ -12,8 +12,8 @@ function playCrossword(exercise, tell) {
   const list = byId("cw-rows");
   const said = byId("cw-said");
   const rows = crosswordRows(exercise);
-  const lead = Math.max(0, ...rows.map((row) => row.lead));
-  list.style.setProperty("--columns", lead + Math.max(1, ...rows.map((row) => row.cells.length - row.lead)));
+  const { lead, count } = crosswordColumns(rows);
+  list.style.setProperty("--columns", count);
   let game;
   let focused = 0;
   const fields = [];

@@ -169,15 +169,9 @@ CrosswordWindow::CrosswordWindow(const board::Exercise &exercise, QWidget *paren
     how->setWordWrap(true);
     layout->addWidget(how);
 
-    // Every row's first box in one column: as many columns before it as the most that a word has
-    // before its first letter.
+    // Every row's first box in one column.
     const std::vector<crossword::Row> &rows = m_game.rows();
-    int lead = 0;
-    int tail = 1;
-    for (const crossword::Row &row : rows) {
-        lead = std::max(lead, row.lead());
-        tail = std::max(tail, static_cast<int>(row.cells.size()) - row.lead());
-    }
+    const crossword::Columns columns = crossword::ColumnsOf(rows);
     auto *board = new QWidget;
     auto *grid = new QGridLayout(board);
     grid->setColumnStretch(1, 1);
@@ -196,7 +190,7 @@ CrosswordWindow::CrosswordWindow(const board::Exercise &exercise, QWidget *paren
         explanation->setTextFormat(Qt::PlainText);
         explanation->setWordWrap(true);
         clue->addWidget(explanation, 1);
-        auto *field = new BoxField(m_game, index, lead - row.lead(), lead + tail, board);
+        auto *field = new BoxField(m_game, index, columns.lead - row.lead(), columns.count, board);
         field->setAccessibleName(QStringLiteral("Дума %1: %2, %3")
                                      .arg(row.number)
                                      .arg(row.explanation, letterCount(row.letters().size())));
@@ -244,7 +238,7 @@ CrosswordWindow::CrosswordWindow(const board::Exercise &exercise, QWidget *paren
 
     showKey();
     m_clock.start();
-    resize(std::max(480, (lead + tail) * BoxField::side + 80),
+    resize(std::max(480, columns.count * BoxField::side + 80),
            std::min(720, board->sizeHint().height() + 200));
 }
 
